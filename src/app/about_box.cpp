@@ -1,0 +1,58 @@
+#include "app/about_box.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/product_picture.h"
+
+namespace meridex {
+
+namespace {
+
+constexpr const char* kWebPage = "https://meridex.example.org/";
+
+class Picture : public QWidget {
+ public:
+  explicit Picture(QWidget* parent) : QWidget(parent) { setFixedSize(340, 150); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    PaintProductPicture(p, rect());
+  }
+};
+
+}  // namespace
+
+TAboutBox::TAboutBox(AppContext&, QWidget* parent) : QDialog(parent) {
+  setObjectName("AboutBox");
+  setWindowTitle("About Meridex");
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new Picture(this), 0, Qt::AlignHCenter);
+  auto* text = new QLabel(QString("<b>Meridex</b> &mdash; %1<br>"
+                                  "World time, alarms, unit conversions and a world map.<br><br>"
+                                  "The Meridex team<br>"
+                                  "14 Meridian Lane, Greenwich Park<br>"
+                                  "support@meridex.example.org")
+                              .arg(kVersionText),
+                          this);
+  text->setAlignment(Qt::AlignHCenter);
+  layout->addWidget(text);
+  auto* web = new QPushButton("Visit our &web page", this);
+  connect(web, &QPushButton::clicked, this,
+          [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebPage))); });
+  auto* ok = new QPushButton("OK", this);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(web);
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  layout->addLayout(buttons);
+}
+
+}  // namespace meridex

@@ -1,0 +1,96 @@
+#include "app/meridex_app.h"
+
+#include "alarms/alarm_form.h"
+#include "alarms/alarm_mess_form.h"
+#include "alarms/alarm_wiz.h"
+#include "app/about_box.h"
+#include "app/option_form.h"
+#include "calculator/calc_form.h"
+#include "common/window_style.h"
+#include "convert/convert_form.h"
+#include "convert/unit_help.h"
+#include "worldtime/add_wiz.h"
+#include "worldtime/city_list_form.h"
+#include "worldtime/fore_wiz.h"
+#include "worldview/map_view_help.h"
+#include "worldview/world_form.h"
+
+namespace meridex {
+
+MeridexApp::MeridexApp(std::filesystem::path workDir, Seams seams)
+    : shell(prefs, calcLink, workDir / "help", std::move(seams.quit)),
+      ctx{seams.clock, seams.dialogs, seams.sound, shell, prefs, std::move(workDir),
+          std::move(seams.pixelsPerInch)} {}
+
+MeridexApp::~MeridexApp() = default;
+
+QWidget* MeridexApp::createWindows(const std::string& startupView, const std::string& stayOnTop) {
+  prefs.StartupView = startupView;
+  prefs.StayOnTop = stayOnTop;
+  QWidget* mainWindow = nullptr;
+  for (WindowId id : CreationOrder(startupView)) {
+    QWidget* window = create(id);
+    created_.push_back(id);
+    if (mainWindow == nullptr) mainWindow = window;
+  }
+  if (mainWindow == nullptr) return nullptr;
+  connectWindows();
+  if ((startupView == "a" || startupView == "c") && prefs.StayOnTop == "a") {
+    shell.setAlarmMessageOnTop(false);
+    shell.setCityListOnTop(true);
+  }
+  return mainWindow;
+}
+
+QWidget* MeridexApp::create(WindowId id) {
+  switch (id) {
+    case WindowId::CityList:
+      cityList = std::make_unique<TCityListForm>(ctx, table);
+      return cityList.get();
+    case WindowId::AboutBox:
+      about = std::make_unique<TAboutBox>(ctx);
+      return about.get();
+    case WindowId::Calculator:
+      calculator = std::make_unique<TCalc>(ctx, calcLink);
+      return calculator.get();
+    case WindowId::UnitConversion:
+      convert = std::make_unique<TConvertForm>(ctx, calcLink);
+      return convert.get();
+    case WindowId::Options:
+      options = std::make_unique<TOptionForm>(ctx);
+      return options.get();
+    case WindowId::WorldView:
+      worldView = std::make_unique<TWorldForm>(ctx, table);
+      return worldView.get();
+    case WindowId::AlarmSettings:
+      alarmForm = std::make_unique<TAlarmForm>(ctx);
+      return alarmForm.get();
+    case WindowId::AlarmMessage:
+      alarmMessage = std::make_unique<TAlarmMessForm>(ctx);
+      return alarmMessage.get();
+    case WindowId::UnitHelp:
+      unitHelp = std::make_unique<TUnitHelp>(ctx);
+      return unitHelp.get();
+    case WindowId::MapViewHelp:
+      mapViewHelp = std::make_unique<TMapViewHelp>();
+      return mapViewHelp.get();
+    case WindowId::AlarmWizard:
+      alarmWizard = std::make_unique<TAlarmWiz>(ctx);
+      return alarmWizard.get();
+    case WindowId::AddWizard:
+      addWizard = std::make_unique<TAddWiz>();
+      return addWizard.get();
+    case WindowId::ForecastWizard:
+      foreWizard = std::make_unique<TForeWiz>();
+      return foreWizard.get();
+  }
+  return nullptr;
+}
+
+void MeridexApp::connectWindows() {
+  shell.setWindows(ShellWindows{cityList.get(), convert.get(), worldView.get(), calculator.get(),
+                                options.get(), about.get(), alarmMessage.get()});
+  calculator->setConvertForm(convert.get());
+}
+
+}  // namespace meridex

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/app_shell.h"
+#include "app/creation_order.h"
+#include "common/app_context.h"
+#include "convert/calc_link.h"
+#include "worldtime/city_table.h"
+
+class QWidget;
+
+namespace meridex {
+
+class TAboutBox;
+class TAddWiz;
+class TAlarmForm;
+class TAlarmMessForm;
+class TAlarmWiz;
+class TCalc;
+class TCityListForm;
+class TConvertForm;
+class TForeWiz;
+class TMapViewHelp;
+class TOptionForm;
+class TUnitHelp;
+class TWorldForm;
+
+// The program: the shared state, the navigation rules and the thirteen
+// windows, created in the order the start-up view selects.
+class MeridexApp {
+ public:
+  struct Seams {
+    Clock& clock;
+    Dialogs& dialogs;
+    SoundPlayer& sound;
+    std::function<int()> pixelsPerInch;
+    std::function<void()> quit;
+  };
+
+  MeridexApp(std::filesystem::path workDir, Seams seams);
+  ~MeridexApp();
+
+  // Creates every window in the order `startupView` selects and applies the
+  // stay-on-top preference; returns the main window (the first created), or
+  // nullptr when the letter selects none.
+  QWidget* createWindows(const std::string& startupView, const std::string& stayOnTop);
+
+  const std::vector<WindowId>& creationLog() const { return created_; }
+
+  PreferenceState prefs;
+  CalcLink calcLink;
+  CityTable table;
+  TAppShell shell;
+  AppContext ctx;
+
+  std::unique_ptr<TCityListForm> cityList;
+  std::unique_ptr<TAboutBox> about;
+  std::unique_ptr<TCalc> calculator;
+  std::unique_ptr<TConvertForm> convert;
+  std::unique_ptr<TOptionForm> options;
+  std::unique_ptr<TWorldForm> worldView;
+  std::unique_ptr<TAlarmForm> alarmForm;
+  std::unique_ptr<TAlarmMessForm> alarmMessage;
+  std::unique_ptr<TUnitHelp> unitHelp;
+  std::unique_ptr<TMapViewHelp> mapViewHelp;
+  std::unique_ptr<TAlarmWiz> alarmWizard;
+  std::unique_ptr<TAddWiz> addWizard;
+  std::unique_ptr<TForeWiz> foreWizard;
+
+ private:
+  QWidget* create(WindowId id);
+  void connectWindows();
+
+  std::vector<WindowId> created_;
+};
+
+}  // namespace meridex

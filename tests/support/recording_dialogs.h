@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/dialogs.h"
+
+namespace meridex::test {
+
+// Records every message box instead of showing it.
+class RecordingDialogs final : public Dialogs {
+ public:
+  struct Shown {
+    DialogKind kind;
+    std::string text;
+  };
+
+  void show(DialogKind kind, const std::string& text) override { shown.push_back({kind, text}); }
+
+  std::string lastText() const { return shown.empty() ? std::string() : shown.back().text; }
+  void clear() { shown.clear(); }
+
+  std::vector<Shown> shown;
+};
+
+}  // namespace meridex::test
