@@ -30,10 +30,9 @@ TOptionForm::TOptionForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
       if (on) applyKeepOnTopRule();
     });
   }
-  RB1->setChecked(true);
-
   CB1 = new QCheckBox("Keep List On Top", this);
   CB1->setGeometry(12, 124, 140, 20);
+  RB1->setChecked(true);
 
   BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), "Save", this);
   BitBtn1->setGeometry(166, 16, 80, 26);

@@ -59,17 +59,12 @@ class MergeSource {
   }
   bool has() const { return current_.has_value(); }
   const CityEntry& current() const { return *current_; }
-  CityEntry take() {
-    CityEntry e = std::move(*current_);
-    advance();
-    return e;
-  }
-
- private:
   void advance() {
     current_.reset();
     if (!reader_.atEnd()) current_ = decode_(reader_.next());
   }
+
+ private:
   RecordReader& reader_;
   CityEntry (*decode_)(std::span<const std::uint8_t>);
   std::optional<CityEntry> current_;
@@ -117,7 +112,11 @@ std::string LoadCityTable(const std::filesystem::path& dir, CityTable& table) {
     return db.has() && (!cu.has() || NameLess(db.current().Name, cu.current().Name));
   };
   while ((db.has() || cu.has()) && table.Count < kMaxCities) {
-    table.Entries[static_cast<std::size_t>(table.Count++)] = nextIsDatabase() ? db.take() : cu.take();
+    // The slot is filled before the next record is read, so a broken record
+    // leaves the entries before it in the table.
+    MergeSource& source = nextIsDatabase() ? db : cu;
+    table.Entries[static_cast<std::size_t>(table.Count++)] = source.current();
+    source.advance();
   }
   if (!db.has() && !cu.has()) return {};
 

@@ -1,0 +1,106 @@
+#include "common/record_io.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "common/errors.h"
+#include "support/temp_dir.h"
+
+namespace meridex {
+namespace {
+
+using test::TempDir;
+
+TEST(ShortStrings, AreCutToTheirRoomAndReadBackAsStored) {
+  Bytes record(10, 0xAA);
+  WriteShortString(record, 1, 5, "Honolulu");
+  EXPECT_EQ(record, (Bytes{0xAA, 5, 'H', 'o', 'n', 'o', 'l', 0xAA, 0xAA, 0xAA}));
+  EXPECT_EQ(ReadShortString(record, 1, 5), "Honol");
+
+  WriteShortString(record, 1, 5, "ab");
+  EXPECT_EQ(record, (Bytes{0xAA, 2, 'a', 'b', 0, 0, 0, 0xAA, 0xAA, 0xAA}));
+  EXPECT_EQ(ReadShortString(record, 1, 5), "ab");
+
+  // A corrupt length byte never reads beyond the field's room.
+  record[1] = 200;
+  EXPECT_EQ(ReadShortString(record, 1, 5), std::string("ab\0\0\0", 5));
+}
+
+TEST(RecordReader, ReadsWholeRecordsAndReportsAPartialOne) {
+  TempDir dir;
+  dir.write("data.dat", Bytes{1, 2, 3, 4, 5});
+  RecordReader reader(dir / "data.dat", 2);
+  const auto first = reader.next();
+  EXPECT_EQ(Bytes(first.begin(), first.end()), (Bytes{1, 2}));
+  EXPECT_EQ(reader.next().size(), 2u);
+  try {
+    reader.next();
+    FAIL() << "the third record is partial";
+  } catch (const IoError& e) {
+    EXPECT_STREQ(e.what(),
+                 "Cannot read \"data.dat\": the file ends inside record 3 (5 bytes are not a "
+                 "whole number of 2-byte records)");
+  }
+}
+
+TEST(RecordReader, MissingFileNamesTheFileAndTheReason) {
+  TempDir dir;
+  try {
+    RecordReader reader(dir / "nothere.dat", 2);
+    FAIL() << "no error";
+  } catch (const IoError& e) {
+    EXPECT_STREQ(e.what(), "Cannot open \"nothere.dat\": No such file or directory");
+  }
+}
+
+TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporaryBehind) {
+  TempDir dir;
+  dir.write("a.dat", Bytes{1, 2, 3});
+  WriteFileAtomically(dir / "a.dat", Bytes{9});
+  EXPECT_EQ(dir.read("a.dat"), Bytes{9});
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    (void)entry;
+    ++files;
+  }
+  EXPECT_EQ(files, 1);
+}
+
+TEST(AtomicWrite, FailureKeepsTheOldFileAndNamesIt) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write into read-only directories";
+  TempDir dir;
+  dir.write("keep.dat", Bytes{1, 2, 3});
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
+                                               std::filesystem::perms::owner_exec);
+  try {
+    WriteFileAtomically(dir / "keep.dat", Bytes{7});
+    ADD_FAILURE() << "no error";
+  } catch (const IoError& e) {
+    EXPECT_NE(std::string(e.what()).find("Cannot write \"keep.dat\""), std::string::npos);
+  }
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
+  EXPECT_EQ(dir.read("keep.dat"), (Bytes{1, 2, 3}));
+}
+
+TEST(AtomicWrite, AFailedRenameLeavesNoTemporaryBehind) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "taken.dat");
+  std::filesystem::create_directory(dir / "taken.dat" / "inside");
+  EXPECT_THROW(WriteFileAtomically(dir / "taken.dat", Bytes{7}), IoError);
+  int entries = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    EXPECT_EQ(entry.path().filename(), "taken.dat");
+    ++entries;
+  }
+  EXPECT_EQ(entries, 1);
+}
+
+TEST(AtomicWrite, IntoAMissingDirectoryIsAnError) {
+  TempDir dir;
+  EXPECT_THROW(WriteFileAtomically(dir / "no" / "such.dat", Bytes{1}), IoError);
+}
+
+}  // namespace
+}  // namespace meridex
