@@ -1,0 +1,16 @@
+# Installs the Debian packages the build and the tests need, when missing.
+# Sourced by run.sh and test.sh.
+meridex_install_deps() {
+  local packages=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev
+                  libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2 tzdata "$@")
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+}
