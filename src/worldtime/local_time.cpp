@@ -101,6 +101,18 @@ TimeOfDay TimeOfDayOf(UtcTime utc) {
 
 TimeOfDay TimeOfDayOf(LocalTime local) { return TimeOfDayOf(UtcTime{local.time_since_epoch()}); }
 
+std::string ListRowText(const CityEntry& entry, int referenceWeekDay) {
+  const std::string day = DayAbbreviation(entry.WeekDay);
+  const bool narrow = (referenceWeekDay == 1 && day == "Mo") || (referenceWeekDay == 2 && day == "Mo") ||
+                      (referenceWeekDay == 3 && day == "We") || (referenceWeekDay == 4 && day == "We") ||
+                      (referenceWeekDay == 5 && day == "Th") || (referenceWeekDay == 6 && day == "Sa");
+  std::string row;
+  row.reserve(16 + entry.Name.size());
+  row.append("  ").append(entry.LocalTimeText).append("  ").append(day);
+  row.append(narrow ? 3 : 4, ' ').append(entry.Name);
+  return row;
+}
+
 std::string DayAbbreviation(int weekDay) {
   static constexpr std::array<const char*, 7> kNames{"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
   return weekDay >= 1 && weekDay <= 7 ? kNames[static_cast<std::size_t>(weekDay - 1)] : "";

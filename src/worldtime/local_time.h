@@ -36,6 +36,12 @@ void ComputeLocalTime(CityEntry& entry, UtcTime utc);
 TimeOfDay TimeOfDayOf(UtcTime utc);
 TimeOfDay TimeOfDayOf(LocalTime local);
 
+// A row of the city lists: two spaces, the local time text, two spaces, the
+// day abbreviation, the padding (three spaces for the abbreviations that the
+// reference weekday's column would otherwise push out of line, four
+// otherwise) and the stored name.
+std::string ListRowText(const CityEntry& entry, int referenceWeekDay);
+
 // "Su" .. "Sa" and "Sunday" .. "Saturday" for weekdays 1..7; empty otherwise.
 std::string DayAbbreviation(int weekDay);
 std::string DayName(int weekDay);

@@ -206,3 +206,31 @@ TEST(LocalTime, DayNames) {
 
 }  // namespace
 }  // namespace meridex
+
+namespace meridex {
+namespace {
+
+TEST(ListRows, PadTheNameColumnByTheReferenceWeekday) {
+  CityEntry e;
+  e.Name = "Tokyo                      ";
+  e.LocalTimeText = "09:15 a";
+  const auto row = [&](int weekDay, int reference) {
+    e.WeekDay = weekDay;
+    return ListRowText(e, reference);
+  };
+  EXPECT_EQ(row(2, 0), "  09:15 a  Mo    Tokyo                      ");
+  EXPECT_EQ(row(2, 1), "  09:15 a  Mo   Tokyo                      ");
+  EXPECT_EQ(row(2, 2), "  09:15 a  Mo   Tokyo                      ");
+  EXPECT_EQ(row(2, 3), "  09:15 a  Mo    Tokyo                      ");
+  EXPECT_EQ(row(3, 1), "  09:15 a  Tu    Tokyo                      ");
+  EXPECT_EQ(row(4, 3), "  09:15 a  We   Tokyo                      ");
+  EXPECT_EQ(row(4, 4), "  09:15 a  We   Tokyo                      ");
+  EXPECT_EQ(row(4, 5), "  09:15 a  We    Tokyo                      ");
+  EXPECT_EQ(row(5, 5), "  09:15 a  Th   Tokyo                      ");
+  EXPECT_EQ(row(7, 6), "  09:15 a  Sa   Tokyo                      ");
+  EXPECT_EQ(row(7, 7), "  09:15 a  Sa    Tokyo                      ");
+  EXPECT_EQ(row(1, 7), "  09:15 a  Su    Tokyo                      ");
+}
+
+}  // namespace
+}  // namespace meridex
