@@ -1,5 +1,7 @@
 #include "globe/globe_stream.h"
 
+#include <algorithm>
+
 #include "globe/globe_exception.h"
 
 namespace meridex {

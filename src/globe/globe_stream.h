@@ -31,6 +31,8 @@ class TGlobeReader {
  public:
   explicit TGlobeReader(std::span<const std::uint8_t> data, TLoadState state = {})
       : data_(data), State(state) {}
+  // The reader keeps only a view of the data; it must outlive the reader.
+  TGlobeReader(std::vector<std::uint8_t>&&, TLoadState = {}) = delete;
 
   std::size_t Position() const { return pos_; }
   std::size_t Remaining() const { return data_.size() - pos_; }

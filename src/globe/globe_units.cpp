@@ -12,8 +12,8 @@ namespace {
 
 struct UnitRow {
   const char* abbreviation;
-  long double guPerUnit;    // into the engine
-  long double unitsPerGu;   // out of the engine
+  long double guPerUnit;   // into the engine
+  long double unitsPerGu;  // out of the engine
 };
 
 // The unit system: 1 NM = 1 arc minute = 90,000 GU = 6,080 ft = 1.852 km.

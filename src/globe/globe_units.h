@@ -42,7 +42,7 @@ std::int64_t Round64(long double x);
 std::int32_t RadToGlobeUnits(long double radians);
 void SinCos(long double angle, long double& sin, long double& cos);
 long double ArcTan2(long double y, long double x);  // radians, -pi..pi
-long double ArcSin(long double x);                   // as ArcTan2(x, sqrt(1 - x*x))
+long double ArcSin(long double x);                  // as ArcTan2(x, sqrt(1 - x*x))
 long double Hypot(long double a, long double b);
 
 inline std::int32_t Min(std::int32_t a, std::int32_t b) { return a < b ? a : b; }

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "globe/globe_types.h"
+
+namespace meridex {
+
+class TGlobeReader;
+class TGlobeWriter;
+
+// The geographic points of a line or polygon.
+// Invariants: 0 <= Count <= Capacity <= 134,217,727; points between an old and
+// a new larger Count are zero.
+class TLLPointList {
+ public:
+  static constexpr std::int32_t kMaxPoints = 134'217'727;
+
+  std::int32_t Count() const { return count_; }
+  std::int32_t Capacity() const { return static_cast<std::int32_t>(points_.size()); }
+  const TLLPoint* Points() const { return points_.data(); }
+  TLLPoint* Points() { return points_.data(); }
+
+  // Throws EGlobeException "TLLPointList.Get: Bad Index %d".
+  TLLPoint Get(std::int32_t index) const;
+  void Set(std::int32_t index, TLLPoint p);
+  // Throws "TLLPointList.SetCount: Bad Count %d" outside 0..kMaxPoints.
+  void SetCount(std::int64_t n);
+  // Throws "TLLPointList.SetCapacity: Bad Size %d" below Count or above kMaxPoints.
+  void SetCapacity(std::int64_t n);
+  void Clear();
+  void Add(TLLPoint p);
+
+  // The point-list record of a layer file. firstPoint is the object's
+  // location, which files before version 0x220 use as the first vertex.
+  void ReadFromStream(TGlobeReader& stream, TLLPoint firstPoint);
+  void WriteToStream(TGlobeWriter& stream) const;
+
+ private:
+  std::vector<TLLPoint> points_;  // size() is the capacity
+  std::int32_t count_ = 0;
+};
+
+// Cached earth coordinates of one object for the spherical view: points on a
+// sphere of radius 309,393,000 (GlobeUnits of length).
+struct T3DPoint {
+  std::int32_t X = 0, Y = 0, Z = 0;
+};
+
+class TWorld3DPrjData {
+ public:
+  explicit TWorld3DPrjData(std::int32_t n) { SetCount(n); }
+  void SetCount(std::int32_t n) {
+    Points.assign(static_cast<std::size_t>(n < 0 ? 0 : n), T3DPoint{});
+    Points.shrink_to_fit();
+    Count = Capacity = static_cast<std::int32_t>(Points.size());
+  }
+  // Keeps the first n records (n <= Count) without touching them.
+  void Truncate(std::int32_t n) {
+    Points.resize(static_cast<std::size_t>(n));
+    Count = Capacity = n;
+  }
+
+  std::vector<T3DPoint> Points;
+  std::int32_t Capacity = 0;
+  std::int32_t Count = 0;
+};
+
+}  // namespace meridex

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "globe/flat_prj.h"
+
+namespace meridex {
+
+// A Mercator map: x = longitude x Scale, y = -(Mercator height in
+// GlobeUnits) x Scale around the centre; +-180 degrees by +-86 degrees.
+class TMercatorPrj : public TFlatPrj {
+ public:
+  explicit TMercatorPrj(TProjectionHost& globe);
+
+  bool LLToXY(GlobeUnit lon, GlobeUnit lat, int index) override;
+  bool XYToLL(int x, int y, int index) override;
+};
+
+}  // namespace meridex

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "globe/clipper.h"
+#include "globe/globe_types.h"
+#include "globe/ll_point_list.h"
+#include "globe/point_buffer.h"
+
+namespace meridex {
+
+// What a projection model needs from the globe that owns it.
+class TProjectionHost {
+ public:
+  virtual ~TProjectionHost() = default;
+  // The view changed: the cached picture must be rendered again.
+  virtual void Redraw() = 0;
+  // The clip rectangle of the drawing surface, in pixels (Right and Bottom
+  // exclusive); the clipping window of every projection.
+  virtual TRect ClipRect() const = 0;
+  // The screen's vertical pixels per inch.
+  virtual int PixelsPerInch() const = 0;
+};
+
+// A globe object's cached 3D coordinates for the spherical view. Empty until
+// the first spherical projection; the object discards it when it must be
+// projected afresh.
+using TProjectionCache = std::unique_ptr<TWorld3DPrjData>;
+
+// A projection: turns TLLPoints (GlobeUnits) into pixel positions of the
+// globe control and back. Every result goes to the shared point buffer, at
+// the index the caller passes. A model does not draw and does not own the
+// globe; it carries the view (rotations, scale, centre).
+class TPrjModel {
+ public:
+  explicit TPrjModel(TProjectionHost& globe);
+  virtual ~TPrjModel();
+  TPrjModel(const TPrjModel&) = delete;
+  TPrjModel& operator=(const TPrjModel&) = delete;
+
+  // Rotations in GlobeUnits, scale in pixels per GlobeUnit. Derives
+  // UnitsPerPixel and UnitsPerInch and asks the globe to redraw.
+  virtual void SetView(GlobeUnit x, GlobeUnit y, long double scale, GlobeUnit z);
+  // rect: west, south, east, north. True when part of it can show in the
+  // clipping window; clipCode receives the edges the clipper must handle.
+  virtual bool RectVisible(const TRect& rect, std::uint8_t& clipCode);
+  // Projects list into buffer entries 0..n-1 (pixels) and returns n. Points
+  // closer than one pixel to the previous accepted point are left out.
+  virtual int ProjectPointList(const TLLPointList& list, TProjectionCache& cache);
+  // Writes the pixel of (lon, lat) to entry index and returns true when the
+  // point is visible; otherwise leaves the entry alone.
+  virtual bool LLToXY(GlobeUnit lon, GlobeUnit lat, int index) = 0;
+  // Writes the TLLPoint under pixel (x, y) to entry index and returns true
+  // when the pixel lies on the globe or map; otherwise writes nothing.
+  virtual bool XYToLL(int x, int y, int index) = 0;
+  // Writes the outline of the globe disc or map rectangle; returns its count.
+  virtual int ProjectOutline();
+
+  // Classifies entries 0..count-1 against the globe's clip rectangle.
+  std::uint8_t PointsClipCode(int count, bool& visible);
+  // Clips entries 0..count-1 against the globe's clip rectangle.
+  int ClipPolyPoints(int count, bool closed, std::uint8_t mask);
+
+  TLLPoint& Point(int index) { return buffers_->At(static_cast<std::size_t>(index)); }
+  TPointBuffers& Buffers() { return *buffers_; }
+  TProjectionHost& Globe() { return globe_; }
+
+  // West, south, east, north limits in GlobeUnits.
+  TRect Extents;
+  long double Scale = 1.0L;       // pixels per GlobeUnit
+  std::int32_t UnitsPerInch = 0;  // GlobeUnits per screen inch
+  GlobeUnit XRotation = 162'000'000;
+  GlobeUnit YRotation = -486'000'000;
+  GlobeUnit ZRotation = 0;
+  std::int32_t CenterX = 0;  // pixel onto which the projection's origin falls
+  std::int32_t CenterY = 0;
+  std::int32_t UnitsPerPixel = 0;  // GlobeUnits per pixel, rounded
+
+ protected:
+  // Whether a point is far enough from the last accepted one to be projected.
+  bool Accept(TLLPoint& last, const TLLPoint& p) const;
+
+ private:
+  TProjectionHost& globe_;
+  std::shared_ptr<TPointBuffers> buffers_;
+};
+
+}  // namespace meridex

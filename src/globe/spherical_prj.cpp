@@ -1,0 +1,159 @@
+#include "globe/spherical_prj.h"
+
+#include <cmath>
+
+#include "globe/globe_units.h"
+
+namespace meridex {
+
+namespace {
+
+struct EarthPoint {
+  long double x, y, z;
+};
+
+EarthPoint ToEarth(GlobeUnit lon, GlobeUnit lat) {
+  long double sinLon, cosLon, sinLat, cosLat;
+  SinCos(lon * RADIANS_PER_GU, sinLon, cosLon);
+  SinCos(lat * RADIANS_PER_GU, sinLat, cosLat);
+  const long double r = EARTH_RADIUS;
+  return {r * cosLat * cosLon, r * sinLat, r * cosLat * sinLon};
+}
+
+// Wraps an angle into -180 degrees up to (excluding) 180 degrees; values
+// below -180 degrees stay as they are (the remainder keeps the dividend's sign).
+GlobeUnit WrapRotation(GlobeUnit v) { return Wrap32((std::int64_t{v} + GU_180) % GU_360 - GU_180); }
+
+}  // namespace
+
+TSphericalPrj::TSphericalPrj(TProjectionHost& globe) : TPrjModel(globe) {
+  Extents = {-EARTH_RADIUS, -EARTH_RADIUS, EARTH_RADIUS, EARTH_RADIUS};
+}
+
+void TSphericalPrj::SetView(GlobeUnit x, GlobeUnit y, long double scale, GlobeUnit z) {
+  x = Min(Max(x, -GU_90), GU_90);
+  y = WrapRotation(y);
+  z = WrapRotation(z);
+  TPrjModel::SetView(x, y, scale, z);
+  RadiusPixels = scale * EARTH_RADIUS;
+  const TMatrix3 m = QuaternionToMatrix(AnglesToQuaternion(x, y, z));
+  InverseMatrix = TransposeMatrix(m);
+  ScaleMatrix(InverseMatrix, 1.0L / scale);
+  ViewMatrix = m;
+  ScaleMatrix(ViewMatrix, scale);
+}
+
+bool TSphericalPrj::LLToXY(GlobeUnit lon, GlobeUnit lat, int index) {
+  const EarthPoint p = ToEarth(lon, lat);
+  const TMatrix3& m = ViewMatrix;
+  const long double depth = p.x * m[6] + p.y * m[7] + p.z * m[8];
+  if (!(depth < 0)) return false;  // the limb itself is not visible
+  const long double fx = p.x * m[0] + p.y * m[1] + p.z * m[2];
+  const long double fy = p.x * m[3] + p.y * m[4] + p.z * m[5];
+  Point(index) = {Wrap32(Round64(fx) + CenterX), Wrap32(Round64(fy) + CenterY)};
+  return true;
+}
+
+bool TSphericalPrj::XYToLL(int x, int y, int index) {
+  const long double dx = static_cast<long double>(x) - CenterX;
+  const long double dy = static_cast<long double>(y) - CenterY;
+  const long double rest = RadiusPixels * RadiusPixels - dx * dx - dy * dy;
+  if (rest < 0) return false;
+  const long double dz = -std::sqrt(rest);
+  const TMatrix3& m = InverseMatrix;
+  const long double x3 = m[0] * dx + m[1] * dy + m[2] * dz;
+  const long double y3 = m[3] * dx + m[4] * dy + m[5] * dz;
+  const long double z3 = m[6] * dx + m[7] * dy + m[8] * dz;
+  Point(index) = {RadToGlobeUnits(ArcTan2(z3, x3)), RadToGlobeUnits(ArcSin(y3 * INV_EARTH_RADIUS))};
+  return true;
+}
+
+int TSphericalPrj::ProjectOutline() {
+  long double a = RadiusPixels, b = 0;
+  long double s, c;
+  SinCos(0.06981317007977318307L, s, c);  // 4 degrees
+  Point(0) = {Round32(CenterX + a), Round32(CenterY + b)};
+  for (int i = 1; i < 90; ++i) {
+    const long double a2 = a * c - b * s;
+    b = a * s + b * c;
+    a = a2;
+    Point(i) = {Round32(CenterX + a), Round32(CenterY + b)};
+  }
+  return 90;
+}
+
+void TSphericalPrj::BuildCache(const TLLPointList& list, TProjectionCache& cache) const {
+  cache = std::make_unique<TWorld3DPrjData>(list.Count());
+  TLLPoint last{INT32_MAX, INT32_MAX};
+  std::int32_t n = 0;
+  const TLLPoint* points = list.Points();
+  for (std::int32_t i = 0; i < list.Count(); ++i) {
+    if (!Accept(last, points[i])) continue;
+    const EarthPoint e = ToEarth(points[i].X, points[i].Y);
+    cache->Points[static_cast<std::size_t>(n++)] = {Round32(e.x), Round32(e.y), Round32(e.z)};
+  }
+  cache->Truncate(n);
+}
+
+int TSphericalPrj::ProjectPointList(const TLLPointList& list, TProjectionCache& cache) {
+  if (!cache) BuildCache(list, cache);
+  TPointBuffers& buffers = Buffers();
+  buffers.Reserve(static_cast<std::size_t>(cache->Count) + 1);
+  TLLPoint* out = buffers.Points.data();
+  const TMatrix3& m = ViewMatrix;
+  const T3DPoint* p = cache->Points.data();
+  long double lastX = 2147483647.0L, lastY = 2147483647.0L;
+  int n = 0;
+  for (std::int32_t j = 0; j < cache->Count; ++j) {
+    const long double px = p[j].X, py = p[j].Y, pz = p[j].Z;
+    long double fx = px * m[0] + py * m[1] + pz * m[2];
+    long double fy = px * m[3] + py * m[4] + pz * m[5];
+    const long double depth = px * m[6] + py * m[7] + pz * m[8];
+    if (depth >= 0) {
+      // Behind the globe: push the point radially onto the limb and skip the
+      // next 32 points, which are most likely hidden too.
+      const long double h = Hypot(fy, fx);
+      if (h > 0) {
+        const long double k = RadiusPixels / h;
+        fx *= k;
+        fy *= k;
+      } else {
+        fx = RadiusPixels;  // exactly behind the centre: any limb point will do
+        fy = 0;
+      }
+      j += 32;
+    }
+    if (std::fabs(lastX - fx) < 1 && std::fabs(lastY - fy) < 1) continue;
+    out[n++] = {Wrap32(Round64(fx) + CenterX), Wrap32(Round64(fy) + CenterY)};
+    lastX = fx;
+    lastY = fy;
+  }
+  return n;
+}
+
+bool TSphericalPrj::RectVisible(const TRect& rect, std::uint8_t& clipCode) {
+  int n = 0;
+  const auto add = [&](std::int64_t lon, std::int64_t lat) {
+    if (LLToXY(Wrap32(lon), Wrap32(lat), n)) ++n;
+  };
+  add(rect.Left, rect.Top);
+  add(rect.Right, rect.Bottom);
+  add(rect.Right, rect.Top);
+  add(rect.Left, rect.Bottom);
+  if (n == 0) return false;
+  // Sample the edges every 15 degrees; 64-bit steps so that a rectangle
+  // reaching the end of the 32-bit range cannot make the loop wrap around.
+  for (std::int64_t lon = std::int64_t{rect.Left} + GU_15; lon < rect.Right; lon += GU_15) {
+    add(lon, rect.Top);
+    add(lon, rect.Bottom);
+  }
+  for (std::int64_t lat = std::int64_t{rect.Top} + GU_15; lat < rect.Bottom; lat += GU_15) {
+    add(rect.Left, lat);
+    add(rect.Right, lat);
+  }
+  bool visible = false;
+  clipCode = PointsClipCode(n, visible);
+  return visible;
+}
+
+}  // namespace meridex

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "globe/prj_model.h"
+#include "globe/rotation.h"
+
+namespace meridex {
+
+// An orthographic view of the rotatable globe. The earth is a sphere of
+// radius 309,393,000 GlobeUnits; x points to latitude 0 / longitude 0, y to
+// the north pole, z to latitude 0 / longitude 90 E. With Z = 0 the middle of
+// the visible hemisphere is at latitude XRotation and longitude
+// -(YRotation + 90 degrees).
+class TSphericalPrj : public TPrjModel {
+ public:
+  explicit TSphericalPrj(TProjectionHost& globe);
+
+  // Clamps the tilt to +-90 degrees and wraps Y and Z below 180 degrees.
+  void SetView(GlobeUnit x, GlobeUnit y, long double scale, GlobeUnit z) override;
+  bool RectVisible(const TRect& rect, std::uint8_t& clipCode) override;
+  // Builds the object's 3D cache on first use, then multiplies it by the
+  // view matrix; hidden stretches run along the limb.
+  int ProjectPointList(const TLLPointList& list, TProjectionCache& cache) override;
+  bool LLToXY(GlobeUnit lon, GlobeUnit lat, int index) override;
+  bool XYToLL(int x, int y, int index) override;
+  // 90 points on the limb, 4 degrees apart.
+  int ProjectOutline() override;
+
+  TMatrix3 ViewMatrix{};     // earth GlobeUnits -> pixel offsets; row 3 is depth
+  TMatrix3 InverseMatrix{};  // pixel offsets and depth -> earth GlobeUnits
+  long double RadiusPixels = 0;
+
+ private:
+  void BuildCache(const TLLPointList& list, TProjectionCache& cache) const;
+};
+
+}  // namespace meridex

@@ -1,0 +1,164 @@
+#include "globe/spherical_prj.h"
+
+#include <gtest/gtest.h>
+
+#include "globe/globe_units.h"
+#include "projection_host.h"
+
+namespace meridex {
+namespace {
+
+// A 300 x 300 view with the whole globe fitted: 300 pixels per diameter.
+class SphereTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    prj.CenterX = 150;
+    prj.CenterY = 150;
+    prj.SetView(162000000, -486000000, kScale, 0);
+  }
+  static constexpr long double kScale = 300.0L / 618786000.0L;
+  test::FakeProjectionHost host;
+  TSphericalPrj prj{host};
+};
+
+TEST_F(SphereTest, DefaultsLookAtThirtyNorthOnGreenwich) {
+  ASSERT_TRUE(prj.LLToXY(0, 162000000, 0));
+  EXPECT_EQ(prj.Point(0), (TLLPoint{150, 150}));
+  ASSERT_TRUE(prj.XYToLL(150, 150, 1));
+  EXPECT_EQ(prj.Point(1), (TLLPoint{0, 162000000}));
+  EXPECT_EQ(prj.RadiusPixels, 150.0L);
+  EXPECT_EQ(host.redraws, 1);
+}
+
+TEST_F(SphereTest, AntipodeIsHiddenAndLeavesTheEntryAlone) {
+  prj.Point(3) = {7, 7};
+  EXPECT_FALSE(prj.LLToXY(972000000, -162000000, 3));
+  EXPECT_EQ(prj.Point(3), (TLLPoint{7, 7}));
+}
+
+TEST_F(SphereTest, NorthIsUpAndEastIsRight) {
+  ASSERT_TRUE(prj.LLToXY(0, 216000000, 0));  // 40 N: above the centre
+  EXPECT_EQ(prj.Point(0).X, 150);
+  EXPECT_LT(prj.Point(0).Y, 150);
+  ASSERT_TRUE(prj.LLToXY(54000000, 162000000, 0));  // 10 E: right of it
+  EXPECT_GT(prj.Point(0).X, 150);
+}
+
+TEST_F(SphereTest, PixelsOffTheDiscHaveNoPosition) {
+  prj.Point(0) = {1, 2};
+  EXPECT_FALSE(prj.XYToLL(301, 150, 0));
+  EXPECT_FALSE(prj.XYToLL(150, -1, 0));
+  EXPECT_EQ(prj.Point(0), (TLLPoint{1, 2}));
+  EXPECT_TRUE(prj.XYToLL(300, 150, 0));  // exactly on the limb
+}
+
+TEST(Sphere, PointOnTheLimbIsNotVisible) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  // No rotation: depth is the earth's z, exactly 0 at longitude 0.
+  prj.SetView(0, 0, 1.0L / 5400000, 0);
+  EXPECT_FALSE(prj.LLToXY(0, 0, 0));
+  EXPECT_FALSE(prj.LLToXY(1, 0, 0));
+  EXPECT_TRUE(prj.LLToXY(-1, 0, 0));
+}
+
+TEST(Sphere, SetViewClampsTheTiltAndWrapsTheTurns) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  const long double s = 1.0L / 5400000;
+  prj.SetView(540000000, 1080000000, s, 1080000000);  // 100, 200, 200 degrees
+  EXPECT_EQ(prj.XRotation, 486000000);
+  EXPECT_EQ(prj.YRotation, -864000000);
+  EXPECT_EQ(prj.ZRotation, -864000000);
+  prj.SetView(-540000000, -1080000000, s, 972000000);  // -100, -200, 180
+  EXPECT_EQ(prj.XRotation, -486000000);
+  EXPECT_EQ(prj.YRotation, -1080000000);
+  EXPECT_EQ(prj.ZRotation, -972000000);
+  prj.SetView(0, 971999999, s, 0);
+  EXPECT_EQ(prj.YRotation, 971999999);
+  prj.SetView(0, 2147483647, s, 0);  // no 32-bit overflow on the way
+  EXPECT_EQ(prj.YRotation, 203483647);
+  EXPECT_EQ(prj.UnitsPerPixel, 5400000);
+  EXPECT_EQ(prj.UnitsPerInch, 518400000);
+  EXPECT_EQ(host.redraws, 4);
+}
+
+TEST_F(SphereTest, OutlineStartsEastAndTurnsClockwiseOnScreen) {
+  ASSERT_EQ(prj.ProjectOutline(), 90);
+  EXPECT_EQ(prj.Point(0), (TLLPoint{300, 150}));
+  EXPECT_EQ(prj.Point(1), (TLLPoint{300, 160}));   // 4 degrees: 149.63, 10.46
+  EXPECT_EQ(prj.Point(22), (TLLPoint{155, 300}));  // 88 degrees: 5.23, 149.91
+  EXPECT_EQ(prj.Point(45), (TLLPoint{0, 150}));
+  EXPECT_EQ(prj.Point(89), (TLLPoint{300, 140}));
+}
+
+TEST_F(SphereTest, RectVisibleSamplesTheEdges) {
+  std::uint8_t code = 77;
+  // Around the middle of the view: on the disc, inside the window.
+  EXPECT_TRUE(prj.RectVisible({-54000000, 108000000, 54000000, 216000000}, code));
+  EXPECT_EQ(code, 0);
+  // On the far side: no corner is visible, the code stays.
+  code = 77;
+  EXPECT_FALSE(prj.RectVisible({864000000, -270000000, 918000000, -162000000}, code));
+  EXPECT_EQ(code, 77);
+  // Reaching the end of the 32-bit range must still end.
+  EXPECT_TRUE(prj.RectVisible({0, 0, 2147483647, 54000000}, code));
+}
+
+TEST_F(SphereTest, PointListGoesAlongTheLimbBehindTheGlobe) {
+  TLLPointList list;
+  // From the visible middle straight over to the far side.
+  for (int i = 0; i <= 100; ++i) list.Add({0, 162000000 - i * 9720000});  // 30 N to 150 S
+  TProjectionCache cache;
+  const int n = prj.ProjectPointList(list, cache);
+  ASSERT_TRUE(cache);
+  EXPECT_EQ(cache->Count, 101);
+  ASSERT_GE(n, 2);
+  EXPECT_EQ(prj.Point(0), (TLLPoint{150, 150}));
+  // The line runs down to the limb and stops there (points behind it are
+  // pushed onto the limb, within a pixel of the last visible one).
+  EXPECT_EQ(prj.Point(n - 1).X, 150);
+  EXPECT_GE(prj.Point(n - 1).Y, 299);
+  // The cache is kept: a second projection does not rebuild it.
+  const TWorld3DPrjData* first = cache.get();
+  EXPECT_EQ(prj.ProjectPointList(list, cache), n);
+  EXPECT_EQ(cache.get(), first);
+}
+
+TEST_F(SphereTest, HiddenPointIsPushedOntoTheLimb) {
+  TLLPointList list;
+  list.Add({0, 162000000});           // the middle of the view
+  list.Add({0, -432000000});          // 80 S: behind, below the middle
+  list.Add({972000000, -162000000});  // the antipode, skipped with the next 32
+  list.Add({0, 162000000});
+  TProjectionCache cache;
+  ASSERT_EQ(prj.ProjectPointList(list, cache), 2);
+  EXPECT_EQ(prj.Point(0), (TLLPoint{150, 150}));
+  EXPECT_EQ(prj.Point(1), (TLLPoint{150, 300}));
+}
+
+TEST(Sphere, LongListsProjectInOneGo) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  prj.SetView(162000000, -486000000, 2.0L, 0);  // 2 pixels per GlobeUnit
+  TLLPointList list;
+  for (int i = 0; i < 65535; ++i) list.Add({2 * i, 162000000});
+  TProjectionCache cache;
+  EXPECT_EQ(prj.ProjectPointList(list, cache), 65535);
+  EXPECT_GT(prj.Point(65534).X, prj.Point(0).X);
+}
+
+TEST(Sphere, CacheKeepsOnePointPerPixelStep) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  prj.SetView(162000000, -486000000, 1.0L / 1000, 0);  // 1,000 GlobeUnits per pixel
+  TLLPointList list;
+  for (int i = 0; i < 10; ++i) list.Add({i * 400, 0});  // 0, 400, ... 3,600
+  TProjectionCache cache;
+  prj.ProjectPointList(list, cache);
+  // Kept: 0, 1,200, 2,400, 3,600.
+  EXPECT_EQ(cache->Count, 4);
+}
+
+}  // namespace
+}  // namespace meridex
