@@ -1,16 +1,28 @@
 #include "worldtime/city_list_form.h"
 
 #include <QCloseEvent>
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 #include "app/user_preferences.h"
+#include "common/icons.h"
 #include "common/report.h"
+#include "common/window_style.h"
 #include "worldtime/city_files.h"
-#include "worldtime/local_time.h"
+#include "worldtime/city_row_delegate.h"
 
 namespace meridex {
 
 namespace {
+
+constexpr int kRowHeight = 13;
 
 MainWindowKind MainWindowFor(const std::string& startupView) {
   if (startupView == "a" || startupView == "c") return MainWindowKind::CityList;
@@ -19,47 +31,286 @@ MainWindowKind MainWindowFor(const std::string& startupView) {
   return MainWindowKind::None;
 }
 
+QListWidget* MakeList(QWidget* parent, const QFont& font, const QColor& text) {
+  auto* list = new QListWidget(parent);
+  list->setFont(font);
+  list->setUniformItemSizes(true);
+  list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  list->setCursor(Qt::PointingHandCursor);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QPalette palette = list->palette();
+  palette.setColor(QPalette::Text, text);
+  list->setPalette(palette);
+  list->hide();
+  return list;
+}
+
+QFont PixelFont(const char* family, int pixels, bool bold = false) {
+  QFont font(family);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
 }  // namespace
 
 TCityListForm::TCityListForm(AppContext& ctx, CityTable& table, QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx), table_(table) {
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      ctx_(ctx),
+      table_(table) {
   setObjectName("CityListForm");
   setWindowTitle("All Cities List");
+  setFont(PixelFont("MS Sans Serif", 11));
   resize(208, 331);
-  CityCheckBox = new QListWidget(this);
-  setCentralWidget(CityCheckBox);
+  buildMenus();
+  buildPanels();
   RunReported(ctx_.dialogs, [this] { FormCreate(); });
+}
+
+TCityListForm::~TCityListForm() = default;
+
+void TCityListForm::buildMenus() {
+  auto add = [this](QMenu* menu, const char* caption, void (TCityListForm::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    if (handler) {
+      connect(action, &QAction::triggered, this,
+              [this, handler] { RunReported(ctx_.dialogs, [this, handler] { (this->*handler)(); }); });
+    }
+    return action;
+  };
+  auto addShell = [this](QMenu* menu, const char* caption, void (Shell::*command)()) {
+    QAction* action = menu->addAction(caption);
+    connect(action, &QAction::triggered, this, [this, command] { (ctx_.shell.*command)(); });
+    return action;
+  };
+
+  File1 = menuBar()->addMenu("&File");
+  Save1 = add(File1, "&Save Hot List", &TCityListForm::Save1Click);
+  ExitProgram1 = add(File1, "Exit Program", &TCityListForm::ExitProgram1Click);
+
+  CEdit = menuBar()->addMenu("&Edit");
+  AddLocation1 = add(CEdit, "Add Location", nullptr);
+  CEdit->addSeparator();
+  DeleteLocation1 = add(CEdit, "Delete Location", nullptr);
+
+  View1 = menuBar()->addMenu("V&iew");
+  AllCity = add(View1, "All Cities List", &TCityListForm::AllCityClick);
+  HotList = add(View1, "Hot List", &TCityListForm::HotListClick);
+  UnitConversions1 = addShell(View1, "Unit Conversions", &Shell::showUnitConversions);
+  MapView1 = addShell(View1, "Map View", &Shell::showWorldView);
+  Calculator1 = addShell(View1, "Calculator", &Shell::showCalculator);
+  View1->addSeparator();
+  TimeForecast1 = add(View1, "Time Forecast", nullptr);
+  View1->addSeparator();
+  Options1 = addShell(View1, "Options", &Shell::showOptions);
+  N1 = View1->addSeparator();
+  OnTop1 = add(View1, "Stay On Top", &TCityListForm::OnTop1Click);
+  for (QAction* a : {AllCity, HotList, TimeForecast1, OnTop1}) a->setCheckable(true);
+  N1->setVisible(false);
+  OnTop1->setVisible(false);
+
+  Alarm1 = menuBar()->addMenu("&Alarm");
+  Set1 = Alarm1->addAction("Settings");
+  Off1 = Alarm1->addAction("Cancel");
+  Off1->setEnabled(false);
+  connect(Set1, &QAction::triggered, this, [this] {
+    if (hooks_) RunReported(ctx_.dialogs, [this] { hooks_->alarmSettings(); });
+  });
+  connect(Off1, &QAction::triggered, this, [this] {
+    if (hooks_) RunReported(ctx_.dialogs, [this] { hooks_->alarmCancel(); });
+  });
+
+  Help1 = menuBar()->addMenu("&Help");
+  Index1 = Help1->addAction("&Index");
+  Index1->setShortcut(QKeySequence("Ctrl+I"));
+  connect(Index1, &QAction::triggered, this, [this] { ctx_.shell.showHelp(""); });
+  About1 = addShell(Help1, "About", &Shell::showAbout);
+
+  // Ctrl+A and Ctrl+H open their menus; Ctrl+I belongs to the help index.
+  auto* openAlarm = new QAction(this);
+  openAlarm->setShortcut(QKeySequence("Ctrl+A"));
+  connect(openAlarm, &QAction::triggered, this, [this] { menuBar()->setActiveAction(Alarm1->menuAction()); });
+  auto* openHelp = new QAction(this);
+  openHelp->setShortcut(QKeySequence("Ctrl+H"));
+  connect(openHelp, &QAction::triggered, this, [this] { menuBar()->setActiveAction(Help1->menuAction()); });
+  addAction(openAlarm);
+  addAction(openHelp);
+}
+
+void TCityListForm::buildPanels() {
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  auto* body = new QHBoxLayout;
+  body->setContentsMargins(0, 0, 0, 0);
+  body->setSpacing(0);
+  body->addSpacing(9);  // the left margin panel
+  CityCheckBox = MakeList(central, PixelFont("MS Sans Serif", 11), palette().color(QPalette::ButtonText));
+  CityCheckBox->setItemDelegate(new CityRowDelegate(kRowHeight, CityCheckBox));
+  CityHotList = MakeList(central, PixelFont("MS Sans Serif", 12), QColor(0, 128, 128));
+  CityHotList->setItemDelegate(new FixedRowDelegate(kRowHeight, CityHotList));
+  body->addWidget(CityCheckBox);
+  body->addWidget(CityHotList);
+  body->addStretch();
+  column->addLayout(body, 1);
+
+  auto* panel3 = new QWidget(central);
+  panel3->setObjectName("Panel3");
+  panel3->setFixedHeight(33);
+  Label2 = new QLabel(panel3);
+  Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Label2->setStyleSheet("color: red;");
+  SpeedButton1 = new QToolButton(panel3);
+  SpeedButton1->setAutoRaise(true);
+  SpeedButton1->setIcon(LogoIcon());
+  SpeedButton1->setIconSize(QSize(16, 16));
+  SpeedButton1->setToolTip("About Meridex");
+  connect(SpeedButton1, &QToolButton::clicked, this, [this] { ctx_.shell.showAbout(); });
+  auto* caption = new QLabel("Meridex", panel3);
+  caption->setFont(PixelFont("Times New Roman", 13, true));
+  caption->setStyleSheet("color: #1f4f8f;");
+  auto* shadow = new QGraphicsDropShadowEffect(caption);
+  shadow->setOffset(1, 1);
+  shadow->setBlurRadius(0);
+  shadow->setColor(QColor(160, 160, 160));
+  caption->setGraphicsEffect(shadow);
+  AlarmPic = new QLabel(panel3);
+  AlarmPic->setPixmap(BellPixmap());
+  AlarmPic->setFixedSize(17, 17);
+  AlarmPic->setToolTip("Alarm is set");
+  AlarmPic->hide();
+  auto* strip = new QGridLayout(panel3);
+  strip->setContentsMargins(2, 0, 4, 1);
+  strip->setSpacing(0);
+  strip->addWidget(Label2, 0, 0, 1, 3);
+  strip->addWidget(SpeedButton1, 1, 0, Qt::AlignLeft | Qt::AlignBottom);
+  strip->addWidget(caption, 1, 1, Qt::AlignCenter);
+  strip->addWidget(AlarmPic, 1, 2, Qt::AlignRight | Qt::AlignBottom);
+  column->addWidget(panel3);
+  setCentralWidget(central);
+
+  connect(CityCheckBox, &QListWidget::itemChanged, this, [this] {
+    if (!rebuilding_) checksChanged_ = true;
+  });
+  connect(CityCheckBox, &QListWidget::currentRowChanged, this, [this] {
+    if (!rebuilding_) CityCheckBoxClick();
+  });
+  connect(CityCheckBox, &QListWidget::itemClicked, this, [this] { CityCheckBoxClick(); });
+  connect(CityHotList, &QListWidget::currentRowChanged, this, [this] {
+    if (!rebuilding_) CityHotListClick();
+  });
+  connect(CityHotList, &QListWidget::itemClicked, this, [this] { CityHotListClick(); });
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(60000);
+  connect(Timer1, &QTimer::timeout, this, [this] { RunReported(ctx_.dialogs, [this] { Timer1Timer(); }); });
+  Timer1->start();
 }
 
 void TCityListForm::FormCreate() {
   const UserPreferences prefs = ReadUserPreferences(ctx_.workDir);
   ctx_.prefs.StartupView = prefs.StartupView;
   ctx_.prefs.StayOnTop = prefs.StayOnTop;
+  // Which window is the main one follows from the start-up view alone, so it
+  // is set even when the city files below fail to load.
   ctx_.prefs.MainWindow = MainWindowFor(prefs.StartupView);
+  allTop_ = allSelected_ = hotTop_ = hotSelected_ = 0;
+  checksChanged_ = false;
+
   if (const std::string notice = LoadCityTable(ctx_.workDir, table_); !notice.empty()) {
     ctx_.dialogs.warning(notice);
   }
+  loaded_ = true;
   if (const std::string notice = LoadHotListFlags(ctx_.workDir, table_); !notice.empty()) {
     ctx_.dialogs.warning(notice);
   }
   RebuildLists();
-}
-
-void TCityListForm::RebuildLists() {
-  const UtcTime now = ctx_.clock.utcNow();
-  RefreshHourOffsets(table_, now);
-  CityCheckBox->clear();
-  for (int i = 0; i < table_.Count; ++i) {
-    CityEntry& e = table_.Entries[static_cast<std::size_t>(i)];
-    ComputeLocalTime(e, now);
-    CityCheckBox->addItem(QString::fromStdString("  " + e.LocalTimeText + "  " +
-                                                 DayAbbreviation(e.WeekDay) + "    " + e.Name));
+  fitListWidth();
+  if (ctx_.prefs.MainWindow == MainWindowKind::CityList) {
+    N1->setVisible(true);
+    OnTop1->setVisible(true);
+  }
+  if (ctx_.prefs.StartupView == "a") showAllCitiesView();
+  if (ctx_.prefs.StartupView == "c") showHotListView();
+  if (ctx_.prefs.StayOnTop == "a") {
+    OnTop1->setChecked(true);
+    SetStaysOnTop(*this, true);
   }
 }
 
-void TCityListForm::closeEvent(QCloseEvent* event) {
+bool TCityListForm::event(QEvent* e) {
+  const bool handled = QMainWindow::event(e);
+  if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) {
+    RunReported(ctx_.dialogs, [this] { FormActivate(); });
+  } else if (e->type() == QEvent::WindowDeactivate) {
+    RunReported(ctx_.dialogs, [this] { saveCheckStates(); });
+  }
+  return handled;
+}
+
+void TCityListForm::FormActivate() {
+  if (hooks_) hooks_->listActivated();
+  const bool mainWindow = ctx_.prefs.MainWindow == MainWindowKind::CityList;
+  N1->setVisible(mainWindow);
+  OnTop1->setVisible(mainWindow);
+  if (ctx_.prefs.StayOnTop == "a") OnTop1->setChecked(true);
+  if (ctx_.prefs.StayOnTop == "b") OnTop1->setChecked(false);
+  if (ctx_.prefs.StartupView == "a") showAllCitiesView();
+  if (ctx_.prefs.StartupView == "c") showHotListView();
+}
+
+void TCityListForm::closeEvent(QCloseEvent* e) {
+  RunReported(ctx_.dialogs, [this] { saveCheckStates(); });
   ctx_.shell.toolWindowClosing(ToolWindow::CityList);
-  event->accept();
+  e->accept();
+}
+
+void TCityListForm::ExitProgram1Click() {
+  saveCheckStates();
+  ctx_.shell.terminate();
+}
+
+void TCityListForm::OnTop1Click() {
+  // The action has already toggled its check mark: that is the new state.
+  const bool onTop = OnTop1->isChecked();
+  SetStaysOnTop(*this, onTop);
+  ctx_.shell.setAlarmMessageOnTop(!onTop);
+  ctx_.prefs.StayOnTop = onTop ? "a" : "b";
+}
+
+void TCityListForm::CityCheckBoxClick() {
+  selectedTableIndex_ = CityCheckBox->currentRow();
+  Set1->setEnabled(true);
+  if (hooks_) hooks_->locationClicked();
+}
+
+void TCityListForm::CityHotListClick() {
+  selectedTableIndex_ = table_.hotListRowToIndex(CityHotList->currentRow());
+  TimeForecast1->setEnabled(true);
+  Set1->setEnabled(true);
+  if (hooks_) hooks_->locationClicked();
+}
+
+void TCityListForm::setAlarmPicVisible(bool visible) { AlarmPic->setVisible(visible); }
+
+bool TCityListForm::alarmPicVisible() const { return !AlarmPic->isHidden(); }
+
+void TCityListForm::fitListWidth() {
+  int widest = 0;
+  for (int i = 0; i < CityCheckBox->count(); ++i) {
+    widest = std::max(widest, CityCheckBox->fontMetrics().horizontalAdvance(CityCheckBox->item(i)->text()));
+  }
+  const int scrollBar = CityCheckBox->verticalScrollBar()->sizeHint().width();
+  const int width = std::max(178, widest + 24 + scrollBar + 4);
+  CityCheckBox->setFixedWidth(width);
+  CityHotList->setFixedWidth(width);
+}
+
+void TCityListForm::setWindowHeight(int height) {
+  setFixedSize(CityCheckBox->width() + 30, height);
 }
 
 }  // namespace meridex

@@ -5,28 +5,119 @@
 #include "common/app_context.h"
 #include "worldtime/city_table.h"
 
+class QAction;
+class QLabel;
 class QListWidget;
+class QMenu;
+class QTimer;
+class QToolButton;
 
 namespace meridex {
 
-// The world clock: every location with its local time and weekday, and the
-// Hot List of favourites.
+// What the alarm windows do at the city list's moments; set once all windows
+// exist.
+class CityListHooks {
+ public:
+  virtual ~CityListHooks() = default;
+  virtual void listActivated() = 0;    // bring the alarm settings into the form the check uses
+  virtual void checkAlarm() = 0;       // after every timer refresh
+  virtual void locationClicked() = 0;  // a location was clicked in either list
+  virtual void alarmSettings() = 0;    // Alarm > Settings
+  virtual void alarmCancel() = 0;      // Alarm > Cancel
+  virtual bool alarmIsSet() const = 0;
+};
+
+// The world clock: every location with its local time and weekday (the All
+// Cities List, with check boxes that put locations into the Hot List), and
+// the Hot List. It owns the refresh of the table's computed fields; it does
+// not own the table, which the world view reads too.
 class TCityListForm : public QMainWindow {
   Q_OBJECT
  public:
   TCityListForm(AppContext& ctx, CityTable& table, QWidget* parent = nullptr);
+  ~TCityListForm() override;
 
+  void setHooks(CityListHooks* hooks) { hooks_ = hooks; }
+
+  // Handlers, callable from tests as the events would call them.
   void FormCreate();
-  void RebuildLists();
+  void FormActivate();
+  void Timer1Timer();
+  void AllCityClick();
+  void HotListClick();
+  void Save1Click();
+  void ExitProgram1Click();
+  void OnTop1Click();
+  void CityCheckBoxClick();
+  void CityHotListClick();
 
+  // Recomputes every location's time and refills both lists.
+  void RebuildLists();
+  // Copies the check boxes into the Hot List flags and writes the flags file.
+  void saveCheckStates();
+  void showAllCitiesView();
+  void showHotListView();
+
+  // The table index of the location last clicked in either list (-1 when a
+  // Hot List click found no row).
+  int selectedTableIndex() const { return selectedTableIndex_; }
+  // 0 All Cities List, 1 Hot List.
+  int listView() const { return listView_; }
+  void setAlarmPicVisible(bool visible);
+  bool alarmPicVisible() const;
+
+  // Controls, named as the user knows them.
   QListWidget* CityCheckBox;
+  QListWidget* CityHotList;
+  QLabel* Label2;
+  QLabel* AlarmPic;
+  QToolButton* SpeedButton1;
+  QTimer* Timer1;
+  QMenu* File1;
+  QMenu* CEdit;
+  QMenu* View1;
+  QMenu* Alarm1;
+  QMenu* Help1;
+  QAction* Save1;
+  QAction* ExitProgram1;
+  QAction* AddLocation1;
+  QAction* DeleteLocation1;
+  QAction* AllCity;
+  QAction* HotList;
+  QAction* UnitConversions1;
+  QAction* MapView1;
+  QAction* Calculator1;
+  QAction* TimeForecast1;
+  QAction* Options1;
+  QAction* N1;
+  QAction* OnTop1;
+  QAction* Set1;
+  QAction* Off1;
+  QAction* Index1;
+  QAction* About1;
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void buildMenus();
+  void buildPanels();
+  void copyChecksToFlags();
+  void rememberListPositions();
+  void restoreListPositions();
+  void fitListWidth();
+  void setWindowHeight(int height);
+
   AppContext& ctx_;
   CityTable& table_;
+  CityListHooks* hooks_ = nullptr;
+  bool loaded_ = false;      // the city database was read; only then are check states saved
+  bool rebuilding_ = false;  // list changes come from a rebuild, not from the user
+  bool checksChanged_ = false;
+  int listView_ = 0;
+  int selectedTableIndex_ = 0;
+  int allTop_ = 0, allSelected_ = 0, hotTop_ = 0, hotSelected_ = 0;
 };
 
 }  // namespace meridex
