@@ -11,6 +11,7 @@
 #include "support/recording_sound_player.h"
 #include "support/temp_dir.h"
 #include "worldtime/city_files.h"
+#include "calculator/calc_form.h"
 #include "convert/convert_form.h"
 #include "worldtime/city_list_form.h"
 #include "worldview/world_form.h"
@@ -88,6 +89,46 @@ TEST_F(StartupTest, AMissingDatabaseIsReportedAndStartUpGoesOn) {
   EXPECT_EQ(dialogs.shown.front().text, "Cannot open \"kydafe.dat\": No such file or directory");
   EXPECT_EQ(app->creationLog().size(), 13u);
   EXPECT_EQ(app->table.Count, 0);
+}
+
+}  // namespace
+}  // namespace meridex
+
+namespace meridex {
+namespace {
+
+TEST_F(StartupTest, ClosingTheMainListWhileTheCalculatorIsShownHidesItAndTheCalculatorThenEnds) {
+  install("a", "b");
+  int quits = 0;
+  app = std::make_unique<MeridexApp>(dir.path(), MeridexApp::Seams{clock, dialogs, sound,
+                                                                    [] { return 96; },
+                                                                    [&quits] { ++quits; }});
+  QWidget* mainWindow = app->createWindows("a", "b");
+  mainWindow->show();
+  app->shell.showCalculator();
+  mainWindow->close();
+  EXPECT_FALSE(mainWindow->isVisible());
+  EXPECT_EQ(quits, 0);
+  // The Hot List was saved on the way out.
+  EXPECT_EQ(dir.read(kHotListFile), (Bytes{1, '1'}));
+  static_cast<QWidget*>(app->calculator.get())->close();
+  EXPECT_EQ(quits, 1);
+  EXPECT_EQ(app->prefs.StartupView, "z");
+}
+
+TEST_F(StartupTest, ClosingTheOnlyShownMainWindowEndsTheProgram) {
+  install("c", "b");
+  int quits = 0;
+  app = std::make_unique<MeridexApp>(dir.path(), MeridexApp::Seams{clock, dialogs, sound,
+                                                                    [] { return 96; },
+                                                                    [&quits] { ++quits; }});
+  QWidget* mainWindow = app->createWindows("c", "b");
+  mainWindow->show();
+  app->shell.showUnitConversions();
+  static_cast<QWidget*>(app->convert.get())->close();  // not the main window: only hidden
+  EXPECT_EQ(quits, 0);
+  mainWindow->close();
+  EXPECT_EQ(quits, 1);
 }
 
 }  // namespace
