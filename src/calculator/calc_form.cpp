@@ -1,14 +1,157 @@
 #include "calculator/calc_form.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QWindow>
+
+#include "calculator/es_calculator.h"
+#include "convert/catalogue.h"
+#include "convert/convert_form.h"
+#include "convert/number_format.h"
 
 namespace meridex {
 
+namespace {
+
+constexpr int kWidth = 230;
+constexpr int kPlainHeight = 250;
+constexpr int kLinkedHeight = 292;
+
+QString General15(long double value) {
+  return QString::fromStdString(FormatGeneral15(value, QLocale().decimalPoint().toStdString()));
+}
+
+}  // namespace
+
 TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx), link_(link) {
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      ctx_(ctx),
+      link_(link) {
   setObjectName("Calc");
   setWindowTitle("Calculator");
-  resize(230, 250);
+  QFont font("MS Sans Serif");
+  font.setPointSize(8);
+  setFont(font);
+
+  auto* central = new QWidget(this);
+  EsCalculator1 = new TEsCalculator(central);
+  EsCalculator1->setObjectName("EsCalculator1");
+  EsCalculator1->setGeometry(8, 16, 209, 161);
+  // The Windows colours, except maroon operators.
+  TEsCalcColors colors;
+  colors.setColor(ccOperatorButtons, QColor(128, 0, 0));
+  EsCalculator1->Colors().Assign(colors);
+  connect(EsCalculator1, &TEsCalculator::ButtonPressed, this,
+          [this](int code) { EsCalculator1ButtonPressed(code); });
+
+  Label1 = new QLabel("Contents of Memory :", central);
+  Label1->setGeometry(8, 184, 104, 13);
+  MemLabel = new QLabel(central);
+  MemLabel->setObjectName("MemLabel");
+  MemLabel->setGeometry(112, 184, 65, 13);
+  QFont memFont("Arial");
+  memFont.setPointSize(8);
+  memFont.setBold(true);
+  MemLabel->setFont(memFont);
+  MemLabel->setAutoFillBackground(true);
+  QPalette memPalette = MemLabel->palette();
+  memPalette.setColor(QPalette::Window, memPalette.color(QPalette::HighlightedText));
+  MemLabel->setPalette(memPalette);
+
+  Bevel1 = new QFrame(central);
+  Bevel1->setObjectName("Bevel1");
+  Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Bevel1->setGeometry(64, 208, 97, 49);
+  BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), "Update", central);
+  BitBtn2->setObjectName("BitBtn2");
+  BitBtn2->setGeometry(80, 215, 65, 25);
+  connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+  Curfield = new QLabel(central);
+  Curfield->setObjectName("Curfield");
+  Curfield->setGeometry(72, 240, 81, 13);
+  Curfield->setAlignment(Qt::AlignCenter);
+  QPalette curPalette = Curfield->palette();
+  curPalette.setColor(QPalette::WindowText, Qt::blue);
+  Curfield->setPalette(curPalette);
+
+  setCentralWidget(central);
+  BuildMenus();
+  setFixedSize(kWidth, kPlainHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+  connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+          [this](QWindow* now) { FocusWindowChanged(now); });
+}
+
+void TCalc::BuildMenus() {
+  view1 = menuBar()->addMenu("View");
+  view1->addAction("All Cities List", this, [this] { ctx_.shell.showAllCitiesList(); });
+  view1->addAction("Hot List", this, [this] { ctx_.shell.showHotList(); });
+  view1->addAction("Unit Conversions", this, [this] { ctx_.shell.showUnitConversions(); });
+  view1->addAction("World Map View", this, [this] { ctx_.shell.showWorldView(); });
+  Calculator1 = view1->addAction("Calculator");
+  Calculator1->setCheckable(true);
+  view1->addSeparator();
+  view1->addAction("Options", this, [this] { ctx_.shell.showOptions(); });
+
+  Help1 = menuBar()->addMenu("Help");
+  QAction* index = Help1->addAction("&Index", this, [this] { ctx_.shell.showHelp(""); });
+  index->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+  Help1->addAction("About", this, [this] { ctx_.shell.showAbout(); });
+}
+
+void TCalc::FocusWindowChanged(QWindow* now) {
+  if (now == nullptr) return;  // another program has the focus
+  QWindow* previous = lastFocusWindow_.data();
+  lastFocusWindow_ = now;
+  if (now == windowHandle() && previous != now) FormActivate();
+}
+
+void TCalc::FormActivate() {
+  const bool linked = link_.CalcLinkFlag != 0;
+  menuBar()->setVisible(!linked);
+  view1->menuAction()->setVisible(!linked);
+  Help1->menuAction()->setVisible(!linked);
+  Bevel1->setVisible(linked);
+  BitBtn2->setVisible(linked);
+  Curfield->setVisible(linked);
+  if (!linked) {
+    Calculator1->setChecked(true);
+    Calculator1->setEnabled(false);
+    setFixedSize(kWidth, kPlainHeight);
+    return;
+  }
+  setFixedSize(kWidth, kLinkedHeight);
+  // The conversion window's value arrives exactly, whatever its form (grouping
+  // separators, an exponent, a sign); other clipboard texts are typed key by
+  // key as a paste does.
+  const QString clipboard = QGuiApplication::clipboard()->text();
+  if (!EsCalculator1->EnterNumber(clipboard)) EsCalculator1->PasteText(clipboard);
+  EsCalculator1->PressButton(cbEquals);
+  Curfield->setText(QString::fromStdString(link_.SelectedUnitName));
+}
+
+void TCalc::EsCalculator1ButtonPressed(int) {
+  MemLabel->setText(General15(EsCalculator1->engine().Memory()));
+}
+
+void TCalc::BitBtn2Click() {
+  EsCalculator1->PressButton(cbEquals);
+  if (link_.SelectedField >= 1 && link_.SelectedField <= kFieldCount && convert_ != nullptr) {
+    convert_->setFieldText(link_.SelectedField, General15(EsCalculator1->engine().Accumulator()));
+  }
+  close();
 }
 
 void TCalc::closeEvent(QCloseEvent* event) {

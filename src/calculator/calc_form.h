@@ -1,15 +1,27 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "common/app_context.h"
 #include "convert/calc_link.h"
 
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QWindow;
+
 namespace meridex {
 
 class TConvertForm;
+class TEsCalculator;
 
-// The calculator window.
+// The calculator window. Plain mode (CalcLinkFlag 0) is a free-standing
+// calculator with the View and Help menus; linked mode (CalcLinkFlag 1) takes
+// the value the conversion window copied and "Update" writes the result back
+// into that conversion field. The mode is chosen on every activation.
 class TCalc : public QMainWindow {
   Q_OBJECT
  public:
@@ -19,13 +31,34 @@ class TCalc : public QMainWindow {
   // created after the calculator.
   void setConvertForm(TConvertForm* convert) { convert_ = convert; }
 
+  // Handlers, public so that tests can drive them.
+  void FormActivate();
+  void BitBtn2Click();  // "Update"
+  void EsCalculator1ButtonPressed(int code);
+
+  TEsCalculator* EsCalculator1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* MemLabel = nullptr;
+  QFrame* Bevel1 = nullptr;
+  QPushButton* BitBtn2 = nullptr;
+  QLabel* Curfield = nullptr;
+  QMenu* view1 = nullptr;
+  QMenu* Help1 = nullptr;
+  QAction* Calculator1 = nullptr;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void BuildMenus();
+  void FocusWindowChanged(QWindow* now);
+
   AppContext& ctx_;
   CalcLink& link_;
   TConvertForm* convert_ = nullptr;
+  // The window of this program that last had the focus: coming back from
+  // another program is not an activation of the calculator.
+  QPointer<QWindow> lastFocusWindow_;
 };
 
 }  // namespace meridex
