@@ -5,6 +5,18 @@
 
 namespace meridex {
 
+std::int64_t MulDiv64(std::int64_t a, std::int64_t b, std::int64_t c) {
+  if (c == 0) return 0;
+  __int128 product = static_cast<__int128>(a) * b;
+  const bool negative = (product < 0) != (c < 0);
+  if (product < 0) product = -product;
+  const __int128 divisor = c < 0 ? -static_cast<__int128>(c) : c;
+  __int128 q = (product + divisor / 2) / divisor;
+  if (negative) q = -q;
+  if (q > INT64_MAX || q < INT64_MIN) return 0;
+  return static_cast<std::int64_t>(q);
+}
+
 std::int32_t MulDiv(std::int64_t a, std::int64_t b, std::int64_t c) {
   if (c == 0) return -1;
   // a and b come from 32-bit values, so a * b fits comfortably in 128 bits;

@@ -16,6 +16,9 @@ inline constexpr std::uint8_t CLIP_ALL = 255;
 // 64-bit a * b / c rounded half away from zero; -1 when c is 0 or the result
 // does not fit 32 bits.
 std::int32_t MulDiv(std::int64_t a, std::int64_t b, std::int64_t c);
+// The same rounding without the 32-bit limit; 0 when c is 0. For a and b of
+// at most 33 bits.
+std::int64_t MulDiv64(std::int64_t a, std::int64_t b, std::int64_t c);
 
 // Classifies points[0..count-1] against clip (pixels, Right and Bottom
 // exclusive). visible is false when fewer than two points are given or their

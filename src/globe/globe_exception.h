@@ -16,11 +16,17 @@ class EGlobeException : public AppError {
       __attribute__((format(printf, 1, 2)));
 };
 
-// Raised by the record readers when the data ends inside a record; the layer
-// loader turns it into a message that names the file.
-class EGlobeEndOfData : public EGlobeException {
+// Bad data inside a layer file's records; the layer loader turns it into a
+// message that names the file.
+class EGlobeDataError : public EGlobeException {
  public:
-  EGlobeEndOfData() : EGlobeException("Unexpected end of data") {}
+  using EGlobeException::EGlobeException;
+};
+
+// The data ends inside a record, or a count promises more than is left.
+class EGlobeEndOfData : public EGlobeDataError {
+ public:
+  EGlobeEndOfData() : EGlobeDataError("Unexpected end of data") {}
 };
 
 // An index into a layer's attribute list that is not there. Kept apart from

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "globe/globe_canvas.h"
+#include "globe/globe_object.h"
+#include "globe/prj_model.h"
+
+namespace meridex {
+
+// A lat/long grid over Extent: major lines every LonStep / LatStep with
+// MajorPen (attribute 0), minor lines every LonSubStep / LatSubStep inside
+// each major cell with MinorPen (attribute 1).
+class TGlobeGrid : public TGlobeObject {
+ public:
+  // A direction whose lines would number more than this is not drawn.
+  static constexpr std::int64_t kMaxLines = 10'000;
+
+  using TGlobeObject::TGlobeObject;
+  const char* ClassName() const override { return "TGlobeGrid"; }
+  void WriteToStream(TGlobeWriter& stream) const override;
+  void ReadFromStream(TGlobeReader& stream) override;
+  TGlobeAttribute* GetAttribute(int index) const override;
+  void SetAttribute(int index, TGlobeAttribute* attribute) override;
+  void Render() override;
+  void CalcExtent() override {}  // the extent comes with the record
+
+  std::int32_t LonStep = 0, LatStep = 0;        // GlobeUnits
+  std::int32_t LonSubStep = 0, LatSubStep = 0;  // GlobeUnits
+  TGlobePen* MajorPen = nullptr;
+  TGlobePen* MinorPen = nullptr;
+};
+
+// Draws the line from -> to through the projection in steps equal lat/long
+// steps, broken where it passes behind the globe or off the map.
+void DrawLLLine(TPrjModel& model, TGlobeCanvas& canvas, TLLPoint from, TLLPoint to,
+                std::int64_t steps);
+
+}  // namespace meridex

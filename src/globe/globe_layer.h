@@ -1,0 +1,102 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "globe/globe_attributes.h"
+#include "globe/globe_host.h"
+#include "globe/globe_units.h"
+
+namespace meridex {
+
+class TGlobeObject;
+
+// One drawable list of globe objects with the pens, brushes and fonts they
+// share, loaded from one layer file. The layer owns its objects and
+// attributes; the globe owns its layers.
+class TGlobeLayer {
+ public:
+  explicit TGlobeLayer(TGlobeHost& globe);
+  ~TGlobeLayer();
+  TGlobeLayer(const TGlobeLayer&) = delete;
+  TGlobeLayer& operator=(const TGlobeLayer&) = delete;
+
+  // Resets the settings, deselects this layer's selected object and frees
+  // every object and attribute.
+  void Clear();
+  void SetName(const std::string& name);
+
+  // Loads a layer file, appending its attributes and objects. A name without
+  // a directory is looked up in the globe's DataDirectory. Throws
+  // EGlobeException for a missing file or bad data (the message names the
+  // file); records read before an error stay in the layer.
+  void LoadFromFile(const std::string& fileName);
+  // The parsing part of LoadFromFile, for data already in memory.
+  void LoadFromBytes(std::span<const std::uint8_t> data, const std::string& fileName);
+
+  // Draws the layer on the globe's drawing canvas.
+  void Render();
+  // Whether the layer is drawn at the current zoom and view.
+  bool IsDrawable();
+  // Extent := the union of the objects' extents, or empty when that spans
+  // 180 degrees of longitude or 90 of latitude or more.
+  void CalcExtent();
+  // The on-screen object under the client pixel (x, y), or nullptr; repeated
+  // calls on a spot covered by several objects cycle through them.
+  TGlobeObject* ObjectAtXY(int x, int y);
+  // The first object from After's position + 1 on whose Title is title.
+  TGlobeObject* FindObject(const std::string& title, const TGlobeObject* after = nullptr) const;
+
+  int ObjectCount() const { return static_cast<int>(objects_.size()); }
+  // nullptr outside 0..ObjectCount()-1.
+  TGlobeObject* Objects(int index) const;
+  int AttributeCount() const { return static_cast<int>(attributes_.size()); }
+  // Throws EListError "List index out of bounds (%d)" for a missing index.
+  TGlobeAttribute* Attributes(int index) const;
+  int IndexOfObject(const TGlobeObject* object) const;
+  int IndexOfAttribute(const TGlobeAttribute* attribute) const;
+
+  // Takes ownership; appends to the object or attribute list.
+  void Adopt(std::unique_ptr<TGlobeObject> object);
+  void Adopt(std::unique_ptr<TGlobeAttribute> attribute);
+  // Removes and destroys an attribute.
+  void DeleteAttribute(TGlobeAttribute* attribute);
+
+  TGlobeHost& Globe() const { return *globe_; }
+
+  std::string Name;      // display name
+  std::string FileName;  // as passed to LoadFromFile
+  TRect Extent;          // west, south, east, north
+  bool Visible = true;
+  bool Enabled = true;             // objects can be selected with the mouse
+  bool ScaleFont = true;           // font heights in their units, scaled with the zoom
+  bool Animated = false;           // drawn on every paint, not cached
+  std::int32_t MaxFontHeight = 0;  // pixels, 0 = none
+  std::int32_t ZoomMin = 0;        // in ZoomUnits, 0 = none
+  std::int32_t ZoomMax = 0;
+  TGlobeUnits ZoomUnits = TGlobeUnits::NauticalMile;
+
+ private:
+  void ResetFields();
+  void ReadProfileKeys(const std::string& section);
+  void FreeObjects();
+  void ReadBlocks(TGlobeReader& reader);
+
+  TGlobeHost* globe_;
+  std::vector<std::unique_ptr<TGlobeObject>> objects_;
+  std::vector<std::unique_ptr<TGlobeAttribute>> attributes_;
+};
+
+// Makes a T in layer, which owns it.
+template <class T>
+T* CreateIn(TGlobeLayer& layer) {
+  auto owned = std::make_unique<T>(layer);
+  T* object = owned.get();
+  layer.Adopt(std::move(owned));
+  return object;
+}
+
+}  // namespace meridex

@@ -1,0 +1,180 @@
+#include "globe/qt_globe_canvas.h"
+
+#include <QFontMetrics>
+#include <QPen>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+
+namespace meridex {
+
+namespace {
+
+QString Family(const std::string& name) {
+  // Debian's metric-compatible faces stand in for the classic ones.
+  if (name == "Arial" || name == "MS Sans Serif" || name.empty()) return "Liberation Sans";
+  if (name == "Times New Roman") return "Liberation Serif";
+  if (name == "Courier New") return "Liberation Mono";
+  return QString::fromLatin1(name.c_str());
+}
+
+Qt::PenStyle ToQt(TPenStyle style) {
+  switch (style) {
+    case TPenStyle::psDash:
+      return Qt::DashLine;
+    case TPenStyle::psDot:
+      return Qt::DotLine;
+    case TPenStyle::psDashDot:
+      return Qt::DashDotLine;
+    case TPenStyle::psDashDotDot:
+      return Qt::DashDotDotLine;
+    case TPenStyle::psClear:
+      return Qt::NoPen;
+    default:
+      return Qt::SolidLine;
+  }
+}
+
+Qt::BrushStyle ToQt(TBrushStyle style) {
+  switch (style) {
+    case TBrushStyle::bsSolid:
+      return Qt::SolidPattern;
+    case TBrushStyle::bsClear:
+      return Qt::NoBrush;
+    case TBrushStyle::bsHorizontal:
+      return Qt::HorPattern;
+    case TBrushStyle::bsVertical:
+      return Qt::VerPattern;
+    case TBrushStyle::bsFDiagonal:
+      return Qt::BDiagPattern;  // "\\\\" in one, "////" in the other naming
+    case TBrushStyle::bsBDiagonal:
+      return Qt::FDiagPattern;
+    case TBrushStyle::bsCross:
+      return Qt::CrossPattern;
+    case TBrushStyle::bsDiagCross:
+      return Qt::DiagCrossPattern;
+  }
+  return Qt::SolidPattern;
+}
+
+}  // namespace
+
+QColor ToQColor(TColor color) {
+  return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                static_cast<int>((color >> 16) & 0xFF));
+}
+
+QFont CreateGlobeFont(const TLogFont& font) {
+  QFont q(Family(font.Name));
+  q.setStyleStrategy(QFont::NoAntialias);
+  q.setWeight(font.Weight >= 700 ? QFont::Bold : QFont::Normal);
+  q.setItalic(font.Italic);
+  q.setUnderline(font.Underline);
+  q.setStrikeOut(font.StrikeOut);
+  if (font.Height < 0) {
+    q.setPixelSize(-font.Height);  // character height
+  } else {
+    // A cell height: take the character height that gives that cell.
+    q.setPixelSize(std::max(1, font.Height));
+    const int cell = QFontMetrics(q).height();
+    if (cell > 0) q.setPixelSize(std::max(1, font.Height * font.Height / cell));
+  }
+  return q;
+}
+
+QFont CreateGlobeFont(const std::string& name, int height, std::uint8_t style, int angle) {
+  return CreateGlobeFont(GlobeLogFont(name, height, style, angle));
+}
+
+TQtGlobeCanvas::TQtGlobeCanvas(QImage& image)
+    : painter_(&image), clip_{0, 0, image.width(), image.height()}, textColor_(Qt::black) {
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setRenderHint(QPainter::TextAntialiasing, false);
+  pen_ = QPen(Qt::black, 0);
+  painter_.setPen(pen_);
+  font_ = CreateGlobeFont(TLogFont{"Arial", -12, 0, 400, false, false, false});
+}
+
+TQtGlobeCanvas::~TQtGlobeCanvas() { painter_.end(); }
+
+void TQtGlobeCanvas::SetClipRect(const TRect& clip) {
+  clip_ = clip;
+  painter_.setClipRect(QRect(clip.Left, clip.Top, clip.Right - clip.Left, clip.Bottom - clip.Top));
+}
+
+void TQtGlobeCanvas::SetPen(const TPenSpec& pen) {
+  // Width 0 and 1 are both the thinnest line.
+  pen_ = QPen(ToQColor(pen.Color), pen.Width <= 1 ? 0 : pen.Width, ToQt(pen.Style));
+  painter_.setPen(pen_);
+}
+
+void TQtGlobeCanvas::SetPenColor(TColor color) {
+  pen_.setColor(ToQColor(color));
+  painter_.setPen(pen_);
+}
+
+void TQtGlobeCanvas::SetBrush(const TBrushSpec& brush) {
+  painter_.setBrush(QBrush(ToQColor(brush.Color), ToQt(brush.Style)));
+}
+
+void TQtGlobeCanvas::SetFont(const TLogFont& font, TColor color) {
+  font_ = CreateGlobeFont(font);
+  escapement_ = font.Escapement;
+  textColor_ = ToQColor(color);
+}
+
+const QPoint* TQtGlobeCanvas::ToQPoints(const TPoint* points, int count) {
+  if (points_.size() < static_cast<std::size_t>(count))
+    points_.resize(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i)
+    points_[static_cast<std::size_t>(i)] = QPoint(points[i].X, points[i].Y);
+  return points_.data();
+}
+
+void TQtGlobeCanvas::Polygon(const TPoint* points, int count) {
+  if (count < 2) return;
+  painter_.drawPolygon(ToQPoints(points, count), count, Qt::OddEvenFill);
+}
+
+void TQtGlobeCanvas::Polyline(const TPoint* points, int count) {
+  if (count < 2) return;
+  painter_.drawPolyline(ToQPoints(points, count), count);
+}
+
+void TQtGlobeCanvas::SetPixel(int x, int y, TColor color) {
+  painter_.fillRect(QRect(x, y, 1, 1), ToQColor(color));
+}
+
+void TQtGlobeCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+  const int left = std::min(x1, x2), right = std::max(x1, x2);
+  const int top = std::min(y1, y2), bottom = std::max(y1, y2);
+  painter_.drawEllipse(QRect(left, top, right - left, bottom - top));
+}
+
+void TQtGlobeCanvas::TextOut(int x, int y, const std::string& text) {
+  const QString q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  const QFontMetrics metrics(font_);
+  painter_.save();
+  painter_.setFont(font_);
+  painter_.translate(x, y);
+  if (escapement_ != 0) painter_.rotate(-escapement_ / 10.0);  // counter-clockwise on screen
+  if (bkMode_ == TBkMode::Opaque)
+    painter_.fillRect(QRect(0, 0, metrics.horizontalAdvance(q), metrics.height()), Qt::white);
+  painter_.setPen(textColor_);
+  painter_.drawText(0, metrics.ascent(), q);
+  painter_.restore();
+}
+
+TPoint TQtGlobeCanvas::TextExtent(const std::string& text) {
+  const QString q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  const QFontMetrics metrics(font_);
+  return {metrics.horizontalAdvance(q), metrics.height()};
+}
+
+TBkMode TQtGlobeCanvas::SetBkMode(TBkMode mode) {
+  const TBkMode old = bkMode_;
+  bkMode_ = mode;
+  return old;
+}
+
+}  // namespace meridex

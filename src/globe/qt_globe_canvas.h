@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <vector>
+
+#include "globe/globe_canvas.h"
+
+namespace meridex {
+
+// The Qt font for an engine font: the face (with metric-compatible stand-ins
+// for the classic Windows faces), the pixel height, weight, italic,
+// underline and strike-out. The escapement is applied when text is drawn.
+QFont CreateGlobeFont(const TLogFont& font);
+// The same from the globe font's values (a height of 0 is taken as 1).
+QFont CreateGlobeFont(const std::string& name, int height, std::uint8_t style, int angle);
+
+QColor ToQColor(TColor color);
+
+// Draws on a QImage with QPainter (no antialiasing, like the screen
+// drawing it stands in for). The image must outlive the canvas.
+class TQtGlobeCanvas : public TGlobeCanvas {
+ public:
+  explicit TQtGlobeCanvas(QImage& image);
+  ~TQtGlobeCanvas() override;
+
+  // Limits drawing to clip (pixels, Right and Bottom exclusive).
+  void SetClipRect(const TRect& clip);
+
+  void SetPen(const TPenSpec& pen) override;
+  void SetPenColor(TColor color) override;
+  void SetBrush(const TBrushSpec& brush) override;
+  void SetFont(const TLogFont& font, TColor color) override;
+  void Polygon(const TPoint* points, int count) override;
+  void Polyline(const TPoint* points, int count) override;
+  void SetPixel(int x, int y, TColor color) override;
+  void Ellipse(int x1, int y1, int x2, int y2) override;
+  void TextOut(int x, int y, const std::string& text) override;
+  TPoint TextExtent(const std::string& text) override;
+  TBkMode SetBkMode(TBkMode mode) override;
+  TRect ClipRect() const override { return clip_; }
+
+  QPainter& Painter() { return painter_; }
+
+ private:
+  const QPoint* ToQPoints(const TPoint* points, int count);
+
+  QPainter painter_;
+  TRect clip_;
+  QPen pen_;
+  QFont font_;
+  QColor textColor_;
+  int escapement_ = 0;
+  TBkMode bkMode_ = TBkMode::Opaque;
+  std::vector<QPoint> points_;
+};
+
+}  // namespace meridex
