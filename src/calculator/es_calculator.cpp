@@ -144,9 +144,9 @@ QColor TEsCalculator::CaptionColor(int code) const {
 }
 
 bool TEsCalculator::PressButton(int code) {
-  if (pressed_ == 0) {  // keys flash the button too
+  if (pressed_ == 0 && code >= 1 && code <= kCalcButtonCount) {
     pressed_ = code;
-    RepaintButton(code);
+    repaint(ButtonRect(code));  // drawn pressed at once, so that keys flash the button
   }
   const bool processed = engine_.Press(code);
   RefreshDisplay();
@@ -211,6 +211,10 @@ void TEsCalculator::paintEvent(QPaintEvent*) {
 void TEsCalculator::resizeEvent(QResizeEvent*) { Relayout(); }
 
 void TEsCalculator::changeEvent(QEvent* event) {
+  if (display_ == nullptr) {  // still being built
+    QWidget::changeEvent(event);
+    return;
+  }
   if (event->type() == QEvent::FontChange) {
     ApplyColors();
     Relayout();

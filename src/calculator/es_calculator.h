@@ -29,8 +29,10 @@ class TEsCalculator : public QWidget {
   const CalcLayout& Layout() const { return layout_; }
   int PressedButton() const { return pressed_; }
   QLabel* DisplayPanel() const { return display_; }
-  // The caption of a button (the decimal key shows the locale's separator).
+  // The caption of a button (the decimal key shows the locale's separator)
+  // and the colour it is drawn in.
   QString Caption(int code) const;
+  QColor CaptionColor(int code) const;
 
   bool ShowMemoryButtons() const { return showMemory_; }
   void setShowMemoryButtons(bool show);
@@ -75,7 +77,6 @@ class TEsCalculator : public QWidget {
   void ApplyLocale();
   void RefreshDisplay();
   void RepaintButton(int code);
-  QColor CaptionColor(int code) const;
   QRect ButtonRect(int code) const;
   int ButtonAt(const QPoint& point) const;
 
