@@ -230,12 +230,15 @@ int Run(const Options& o) {
   // that the loader's creation of a missing custom list stays out of DIR.
   auto table = std::make_unique<CityTable>();
   {
+    const std::filesystem::path database = std::filesystem::path(o.data) / kCityDatabaseFile;
+    if (!std::filesystem::is_regular_file(database)) {
+      throw IoError("Cannot open \"" + database.string() + "\": No such file");
+    }
     const std::filesystem::path scratch =
         std::filesystem::temp_directory_path() / ("citydb_verify." + std::to_string(::getpid()));
     std::filesystem::create_directories(scratch);
     try {
-      std::filesystem::copy_file(std::filesystem::path(o.data) / kCityDatabaseFile,
-                                 scratch / kCityDatabaseFile,
+      std::filesystem::copy_file(database, scratch / kCityDatabaseFile,
                                  std::filesystem::copy_options::overwrite_existing);
       const std::string note = LoadCityTable(scratch, *table);
       if (!note.empty()) problems.push_back(note);
