@@ -2,17 +2,70 @@
 
 #include <QDialog>
 
+#include "alarms/alarm_state.h"
 #include "common/app_context.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 
 namespace meridex {
 
+class TAlarmWiz;
+class TCityListForm;
+
+// The alarm settings window: the location, time, sound and message of the one
+// alarm, which it sets, cancels and keeps in the preferences file.
 class TAlarmForm : public QDialog {
   Q_OBJECT
  public:
-  explicit TAlarmForm(AppContext& ctx, QWidget* parent = nullptr);
+  TAlarmForm(AppContext& ctx, AlarmState& alarm, TCityListForm& cityList, const CityTable& table,
+             QWidget* parent = nullptr);
+
+  void setWizard(TAlarmWiz* wizard) { wizard_ = wizard; }
+
+  void FormCreate();        // restores the stored alarm
+  void FormShow();          // every showing of the window
+  void AlarmButtonClick();  // "Set Alarm"
+  void AlarmCancelClick();  // "Cancel Alarm"
+  void BitBtn2Click();      // "Cancel"
+  void BitBtn1Click();      // "Help"
+  void soundChosen();       // a sound radio button was chosen
+
+  // Brings the alarm state into the form the check compares (the city list
+  // runs this whenever it is activated).
+  void synchronise();
+  // The city list's Alarm > Cancel.
+  void clearFromList();
+
+  QLabel* AlarmCityLabel;
+  QLineEdit* AlarmTimeMask;
+  QRadioButton* PhoneSelect;
+  QRadioButton* RoosterSelect;
+  QRadioButton* NoneSelect;
+  QLineEdit* AlarmMessageEdit;
+  QPushButton* AlarmButton;  // "Set Alarm"
+  QPushButton* AlarmCancel;  // "Cancel Alarm"
+  QPushButton* BitBtn2;      // "Cancel"
+  QPushButton* BitBtn1;      // "Help"
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void reject() override;  // Esc is "Cancel"
 
  private:
+  int chosenSound() const;
+  void tickSound(int sound);
+  void setAlarmShown(bool set);
+  void save();
+  void closeWizard();
+
   AppContext& ctx_;
+  AlarmState& alarm_;
+  TCityListForm& cityList_;
+  const CityTable& table_;
+  TAlarmWiz* wizard_ = nullptr;
 };
 
 }  // namespace meridex

@@ -2,17 +2,42 @@
 
 #include <QDialog>
 
+#include "alarms/alarm_state.h"
 #include "common/app_context.h"
+
+class QLabel;
+class QPushButton;
+class QTimer;
 
 namespace meridex {
 
+// The alarm going off: the time, the place and the message above all other
+// windows, with the chosen sound repeated every 7 seconds until "OK".
 class TAlarmMessForm : public QDialog {
   Q_OBJECT
  public:
-  explicit TAlarmMessForm(AppContext& ctx, QWidget* parent = nullptr);
+  TAlarmMessForm(AppContext& ctx, const AlarmState& alarm, QWidget* parent = nullptr);
+
+  void FormActivate();
+  void WavTimerTimer();
+  void BitBtn1Click();  // "OK"
+
+  QLabel* AlTimeLabel;
+  QLabel* AlCityLabel;
+  QLabel* AlMessLabel;
+  QPushButton* BitBtn1;
+  QTimer* WavTimer;
+
+ protected:
+  bool event(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;  // however the window goes, the sound stops
 
  private:
+  void stopSound();
+
   AppContext& ctx_;
+  const AlarmState& alarm_;
+  bool deactivated_ = false;
 };
 
 }  // namespace meridex

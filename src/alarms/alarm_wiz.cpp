@@ -1,11 +1,64 @@
 #include "alarms/alarm_wiz.h"
 
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "common/wizard_steps.h"
+
 namespace meridex {
 
-TAlarmWiz::TAlarmWiz(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+TAlarmWiz::TAlarmWiz(AppContext&, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName("AlarmWiz");
   setWindowTitle("MX Alarm Wizard");
-  resize(324, 129);
+  setFixedSize(324, 129);
+  MakeWizardPage(*this);
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(8, 6, 8, 6);
+  AlCheck1 = AddWizardStep(*grid, 0, "Step 1.",
+                           {"Click on the location that the alarm will be set for. ",
+                            "Then press the \"Continue\" button."});
+  AlCheck2 = AddWizardStep(*grid, 1, "Step 2.",
+                           {"Set the time, alarm sound and message. ",
+                            "Then press the \"Set Alarm\" button."});
+  AlWizCon = new QPushButton("Continue >>", this);
+  AlCan = new QPushButton("Cancel", this);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(AlWizCon);
+  buttons->addWidget(AlCan);
+  grid->addLayout(buttons, 2, 0, 1, 3);
+  AlWizCon->setEnabled(false);
+  connect(AlWizCon, &QPushButton::clicked, this, [this] {
+    AlWizCon->hide();
+    AlCan->hide();
+    if (onContinue) onContinue();
+  });
+  connect(AlCan, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void TAlarmWiz::start() {
+  AlCheck1->hide();
+  AlCheck2->hide();
+  AlWizCon->setEnabled(false);
+  AlCan->setEnabled(true);
+  AlWizCon->show();
+  AlCan->show();
+  show();
+}
+
+void TAlarmWiz::locationClicked() {
+  AlCheck1->show();
+  AlWizCon->setEnabled(true);
+}
+
+void TAlarmWiz::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  // Moving away from the wizard takes back "Continue >>" until the next
+  // click in the city list.
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) AlWizCon->setEnabled(false);
 }
 
 }  // namespace meridex

@@ -1,18 +1,36 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "common/app_context.h"
 
+class QLabel;
+class QPushButton;
+
 namespace meridex {
 
+// The alarm wizard: guides the first setting of an alarm in two steps. The
+// city list ticks step 1 when a location is clicked; "Continue >>" opens the
+// alarm settings window.
 class TAlarmWiz : public QDialog {
   Q_OBJECT
  public:
   explicit TAlarmWiz(AppContext& ctx, QWidget* parent = nullptr);
 
- private:
-  AppContext& ctx_;
+  // Opens the wizard on its first step.
+  void start();
+  // A location was clicked in the city list.
+  void locationClicked();
+
+  QLabel* AlCheck1;
+  QLabel* AlCheck2;
+  QPushButton* AlWizCon;  // "Continue >>"
+  QPushButton* AlCan;     // "Cancel"
+  std::function<void()> onContinue;
+
+ protected:
+  void changeEvent(QEvent* event) override;
 };
 
 }  // namespace meridex

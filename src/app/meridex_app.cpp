@@ -1,5 +1,6 @@
 #include "app/meridex_app.h"
 
+#include "alarms/alarm_coordinator.h"
 #include "alarms/alarm_form.h"
 #include "alarms/alarm_mess_form.h"
 #include "alarms/alarm_wiz.h"
@@ -63,10 +64,10 @@ QWidget* MeridexApp::create(WindowId id) {
       worldView = std::make_unique<TWorldForm>(ctx, table);
       return worldView.get();
     case WindowId::AlarmSettings:
-      alarmForm = std::make_unique<TAlarmForm>(ctx);
+      alarmForm = std::make_unique<TAlarmForm>(ctx, alarm, *cityList, table);
       return alarmForm.get();
     case WindowId::AlarmMessage:
-      alarmMessage = std::make_unique<TAlarmMessForm>(ctx);
+      alarmMessage = std::make_unique<TAlarmMessForm>(ctx, alarm);
       return alarmMessage.get();
     case WindowId::UnitHelp:
       unitHelp = std::make_unique<TUnitHelp>(ctx);
@@ -91,6 +92,9 @@ void MeridexApp::connectWindows() {
   shell.setWindows(ShellWindows{cityList.get(), convert.get(), worldView.get(), calculator.get(),
                                 options.get(), about.get(), alarmMessage.get()});
   calculator->setConvertForm(convert.get());
+  alarmCoordinator = std::make_unique<AlarmCoordinator>(ctx, alarm, table, *alarmForm, *alarmWizard,
+                                                        *alarmMessage);
+  cityList->setHooks(alarmCoordinator.get());
 }
 
 }  // namespace meridex

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "alarms/alarm_state.h"
 #include "app/app_shell.h"
 #include "app/creation_order.h"
 #include "common/app_context.h"
@@ -15,6 +16,7 @@ class QWidget;
 
 namespace meridex {
 
+class AlarmCoordinator;
 class TAboutBox;
 class TAddWiz;
 class TAlarmForm;
@@ -54,6 +56,7 @@ class MeridexApp {
   PreferenceState prefs;
   CalcLink calcLink;
   CityTable table;
+  AlarmState alarm;
   TAppShell shell;
   AppContext ctx;
 
@@ -70,6 +73,7 @@ class MeridexApp {
   std::unique_ptr<TAlarmWiz> alarmWizard;
   std::unique_ptr<TAddWiz> addWizard;
   std::unique_ptr<TForeWiz> foreWizard;
+  std::unique_ptr<AlarmCoordinator> alarmCoordinator;
 
  private:
   QWidget* create(WindowId id);
