@@ -5,31 +5,23 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "common/wizard_steps.h"
 
 namespace meridex {
 
 TAlarmWiz::TAlarmWiz(AppContext&, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : StepWizard("MX Alarm Wizard", QSize(324, 129),
+                 {"Click on the location that the alarm will be set for. ",
+                  "Then press the \"Continue\" button."},
+                 {"Set the time, alarm sound and message. ", "Then press the \"Set Alarm\" button."},
+                 Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint, parent) {
   setObjectName("AlarmWiz");
-  setWindowTitle("MX Alarm Wizard");
-  setFixedSize(324, 129);
-  MakeWizardPage(*this);
-  auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(8, 6, 8, 6);
-  AlCheck1 = AddWizardStep(*grid, 0, "Step 1.",
-                           {"Click on the location that the alarm will be set for. ",
-                            "Then press the \"Continue\" button."});
-  AlCheck2 = AddWizardStep(*grid, 1, "Step 2.",
-                           {"Set the time, alarm sound and message. ",
-                            "Then press the \"Set Alarm\" button."});
   AlWizCon = new QPushButton("Continue >>", this);
   AlCan = new QPushButton("Cancel", this);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(AlWizCon);
   buttons->addWidget(AlCan);
-  grid->addLayout(buttons, 2, 0, 1, 3);
+  grid()->addLayout(buttons, 2, 0, 1, 3);
   AlWizCon->setEnabled(false);
   connect(AlWizCon, &QPushButton::clicked, this, [this] {
     AlWizCon->hide();
@@ -40,13 +32,11 @@ TAlarmWiz::TAlarmWiz(AppContext&, QWidget* parent)
 }
 
 void TAlarmWiz::start() {
-  AlCheck1->hide();
-  AlCheck2->hide();
   AlWizCon->setEnabled(false);
   AlCan->setEnabled(true);
   AlWizCon->show();
   AlCan->show();
-  show();
+  StepWizard::start();
 }
 
 void TAlarmWiz::locationClicked() {

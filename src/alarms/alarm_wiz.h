@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <functional>
 
 #include "common/app_context.h"
+#include "common/step_wizard.h"
 
 class QLabel;
 class QPushButton;
@@ -13,7 +13,7 @@ namespace meridex {
 // The alarm wizard: guides the first setting of an alarm in two steps. The
 // city list ticks step 1 when a location is clicked; "Continue >>" opens the
 // alarm settings window.
-class TAlarmWiz : public QDialog {
+class TAlarmWiz : public StepWizard {
   Q_OBJECT
  public:
   explicit TAlarmWiz(AppContext& ctx, QWidget* parent = nullptr);
@@ -23,8 +23,8 @@ class TAlarmWiz : public QDialog {
   // A location was clicked in the city list.
   void locationClicked();
 
-  QLabel* AlCheck1;
-  QLabel* AlCheck2;
+  QLabel*& AlCheck1 = Check1;
+  QLabel*& AlCheck2 = Check2;
   QPushButton* AlWizCon;  // "Continue >>"
   QPushButton* AlCan;     // "Cancel"
   std::function<void()> onContinue;

@@ -95,6 +95,7 @@ void MeridexApp::connectWindows() {
   alarmCoordinator = std::make_unique<AlarmCoordinator>(ctx, alarm, table, *alarmForm, *alarmWizard,
                                                         *alarmMessage);
   cityList->setHooks(alarmCoordinator.get());
+  cityList->setWizards(foreWizard.get(), addWizard.get());
 }
 
 }  // namespace meridex

@@ -15,8 +15,10 @@
 #include "common/icons.h"
 #include "common/report.h"
 #include "common/window_style.h"
+#include "worldtime/add_wiz.h"
 #include "worldtime/city_files.h"
 #include "worldtime/city_row_delegate.h"
+#include "worldtime/fore_wiz.h"
 
 namespace meridex {
 
@@ -90,9 +92,9 @@ void TCityListForm::buildMenus() {
   ExitProgram1 = add(File1, "Exit Program", &TCityListForm::ExitProgram1Click);
 
   CEdit = menuBar()->addMenu("&Edit");
-  AddLocation1 = add(CEdit, "Add Location", nullptr);
+  AddLocation1 = add(CEdit, "Add Location", &TCityListForm::AddLocation1Click);
   CEdit->addSeparator();
-  DeleteLocation1 = add(CEdit, "Delete Location", nullptr);
+  DeleteLocation1 = add(CEdit, "Delete Location", &TCityListForm::DeleteLocation1Click);
 
   View1 = menuBar()->addMenu("V&iew");
   AllCity = add(View1, "All Cities List", &TCityListForm::AllCityClick);
@@ -101,7 +103,7 @@ void TCityListForm::buildMenus() {
   MapView1 = addShell(View1, "Map View", &Shell::showWorldView);
   Calculator1 = addShell(View1, "Calculator", &Shell::showCalculator);
   View1->addSeparator();
-  TimeForecast1 = add(View1, "Time Forecast", nullptr);
+  TimeForecast1 = add(View1, "Time Forecast", &TCityListForm::TimeForecast1Click);
   View1->addSeparator();
   Options1 = addShell(View1, "Options", &Shell::showOptions);
   N1 = View1->addSeparator();
@@ -152,10 +154,15 @@ void TCityListForm::buildPanels() {
   CityCheckBox->setItemDelegate(new CityRowDelegate(kRowHeight, CityCheckBox));
   CityHotList = MakeList(central, PixelFont("MS Sans Serif", 12), QColor(0, 128, 128));
   CityHotList->setItemDelegate(new FixedRowDelegate(kRowHeight, CityHotList));
+  ForeCastList = MakeList(central, PixelFont("MS Sans Serif", 12), QColor(128, 0, 128));
+  ForeCastList->setItemDelegate(new FixedRowDelegate(kRowHeight, ForeCastList));
   body->addWidget(CityCheckBox);
   body->addWidget(CityHotList);
+  body->addWidget(ForeCastList);
   body->addStretch();
   column->addLayout(body, 1);
+  buildForecastPanel(*column);
+  buildNewCityPanel(*column);
 
   auto* panel3 = new QWidget(central);
   panel3->setObjectName("Panel3");
@@ -199,6 +206,7 @@ void TCityListForm::buildPanels() {
     if (!rebuilding_) CityCheckBoxClick();
   });
   connect(CityCheckBox, &QListWidget::itemClicked, this, [this] { CityCheckBoxClick(); });
+  connect(CityCheckBox, &QListWidget::itemDoubleClicked, this, [this] { CityCheckBoxDblClick(); });
   connect(CityHotList, &QListWidget::currentRowChanged, this, [this] {
     if (!rebuilding_) CityHotListClick();
   });
@@ -284,14 +292,24 @@ void TCityListForm::OnTop1Click() {
 void TCityListForm::CityCheckBoxClick() {
   selectedTableIndex_ = CityCheckBox->currentRow();
   Set1->setEnabled(true);
+  if (foreWiz_) foreWiz_->Check2->show();
   if (hooks_) hooks_->locationClicked();
+  if (addWiz_) addWiz_->Check2->show();
 }
 
 void TCityListForm::CityHotListClick() {
   selectedTableIndex_ = table_.hotListRowToIndex(CityHotList->currentRow());
   TimeForecast1->setEnabled(true);
   Set1->setEnabled(true);
+  if (foreWiz_) foreWiz_->Check2->show();
   if (hooks_) hooks_->locationClicked();
+}
+
+void TCityListForm::lockMenus(bool locked) {
+  About1->setEnabled(!locked);
+  CEdit->menuAction()->setEnabled(!locked);
+  View1->menuAction()->setEnabled(!locked);
+  Alarm1->menuAction()->setEnabled(!locked);
 }
 
 void TCityListForm::setAlarmPicVisible(bool visible) { AlarmPic->setVisible(visible); }

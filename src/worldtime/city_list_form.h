@@ -3,16 +3,23 @@
 #include <QMainWindow>
 
 #include "common/app_context.h"
+#include "common/time_text.h"
 #include "worldtime/city_table.h"
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QMenu;
+class QPushButton;
 class QTimer;
 class QToolButton;
+class QVBoxLayout;
 
 namespace meridex {
+
+class TAddWiz;
+class TForeWiz;
 
 // What the alarm windows do at the city list's moments; set once all windows
 // exist.
@@ -38,6 +45,10 @@ class TCityListForm : public QMainWindow {
   ~TCityListForm() override;
 
   void setHooks(CityListHooks* hooks) { hooks_ = hooks; }
+  void setWizards(TForeWiz* forecast, TAddWiz* add) {
+    foreWiz_ = forecast;
+    addWiz_ = add;
+  }
 
   // Handlers, callable from tests as the events would call them.
   void FormCreate();
@@ -50,6 +61,23 @@ class TCityListForm : public QMainWindow {
   void OnTop1Click();
   void CityCheckBoxClick();
   void CityHotListClick();
+  void CityCheckBoxDblClick();  // city information
+
+  // The time forecast.
+  void TimeForecast1Click();
+  void Button2Click();        // "Next >>"
+  void ForeCancelBtnClick();  // "Cancel"
+  void ForeCastOKBtnClick();  // "Finish"
+  void SpeedButton2Click();   // help
+
+  // The user's own locations.
+  void AddLocation1Click();
+  void NCNameKeyPress();
+  void Button1Click();      // "Next >>"
+  void NCCancelBtnClick();  // "Cancel"
+  void NCOKBtnClick();      // "Finish"
+  void SpeedButton3Click(); // help
+  void DeleteLocation1Click();
 
   // Recomputes every location's time and refills both lists.
   void RebuildLists();
@@ -69,6 +97,20 @@ class TCityListForm : public QMainWindow {
   // Controls, named as the user knows them.
   QListWidget* CityCheckBox;
   QListWidget* CityHotList;
+  QListWidget* ForeCastList;
+  QLabel* FTStartPanel;
+  QWidget* ForeCastPanel;
+  QLineEdit* ForeCastMask;
+  QPushButton* Button2;
+  QPushButton* ForeCancelBtn;
+  QPushButton* ForeCastOKBtn;
+  QToolButton* SpeedButton2;
+  QWidget* NewCityPanel;
+  QLineEdit* NCName;
+  QPushButton* Button1;
+  QPushButton* NCCancelBtn;
+  QPushButton* NCOKBtn;
+  QToolButton* SpeedButton3;
   QLabel* Label2;
   QLabel* AlarmPic;
   QToolButton* SpeedButton1;
@@ -103,6 +145,12 @@ class TCityListForm : public QMainWindow {
  private:
   void buildMenus();
   void buildPanels();
+  void buildForecastPanel(QVBoxLayout& column);
+  void buildNewCityPanel(QVBoxLayout& column);
+  // Disables or enables "About", "&Edit", "V&iew" and "&Alarm" while a
+  // panel takes input.
+  void lockMenus(bool locked);
+  void showForecast(TimeOfDay entered);
   void copyChecksToFlags();
   void rememberListPositions();
   void restoreListPositions();
@@ -112,6 +160,8 @@ class TCityListForm : public QMainWindow {
   AppContext& ctx_;
   CityTable& table_;
   CityListHooks* hooks_ = nullptr;
+  TForeWiz* foreWiz_ = nullptr;
+  TAddWiz* addWiz_ = nullptr;
   bool loaded_ = false;      // the city database was read; only then are check states saved
   bool rebuilding_ = false;  // list changes come from a rebuild, not from the user
   bool checksChanged_ = false;

@@ -133,6 +133,8 @@ void TCityListForm::showAllCitiesView() {
   setWindowTitle("All Cities List");
   setWindowHeight(AllCitiesHeight(ctx_.pixelsPerInch()));
   CityHotList->hide();
+  ForeCastList->hide();
+  FTStartPanel->hide();
   CityCheckBox->show();
 }
 
@@ -150,6 +152,8 @@ void TCityListForm::showHotListView() {
   setWindowTitle("Hot List");
   setWindowHeight(HotListHeight(CityHotList->count(), ctx_.pixelsPerInch()));
   CityCheckBox->hide();
+  ForeCastList->hide();
+  FTStartPanel->hide();
   CityHotList->show();
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "common/step_wizard.h"
 
 namespace meridex {
 
-class TForeWiz : public QDialog {
+// The time forecast wizard. It never takes the keyboard from the city list,
+// where the time is typed.
+class TForeWiz : public StepWizard {
   Q_OBJECT
  public:
   explicit TForeWiz(QWidget* parent = nullptr);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QGridLayout;
+class QLabel;
+
+namespace meridex {
+
+// A small white guide window with two numbered steps, each with a red bold
+// check mark that stays hidden until the step is done. The window that owns
+// the task shows it, ticks its steps and closes it.
+class StepWizard : public QDialog {
+  Q_OBJECT
+ public:
+  StepWizard(const QString& title, QSize size, const QStringList& step1, const QStringList& step2,
+             Qt::WindowFlags flags, QWidget* parent = nullptr);
+
+  // Shows the wizard with both steps open.
+  void start();
+
+  QLabel* Check1;
+  QLabel* Check2;
+
+ protected:
+  QGridLayout* grid() const { return grid_; }
+
+ private:
+  QLabel* addStep(int row, const QString& title, const QStringList& lines);
+  QGridLayout* grid_;
+};
+
+}  // namespace meridex

@@ -1,0 +1,144 @@
+// The city list's own locations (add and delete) and the city information.
+#include <QAction>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "common/report.h"
+#include "common/text.h"
+#include "worldtime/add_wiz.h"
+#include "worldtime/city_files.h"
+#include "worldtime/city_info.h"
+#include "worldtime/city_list_form.h"
+#include "worldtime/custom_locations.h"
+#include "worldtime/input_panel.h"
+#include "worldtime/list_geometry.h"
+
+namespace meridex {
+
+namespace {
+
+constexpr const char* kAddLocationHelp =
+    "To use the \"Add Location\" function follow these steps\n"
+    "\n"
+    "1. Type in the name of the new location to be added\n"
+    "2. Press the \"Next\" button\n"
+    "3. Highlight a location from the \"All Cities List\" that shares the same time attributes as\n"
+    "    the new location to be added\n"
+    "4. Click the \"Finish\" button\n"
+    "\n"
+    "Your new location will then be added to your list.\n"
+    "Personalized locations will be colored uniquely to show it is a location you customized";
+
+}  // namespace
+
+void TCityListForm::buildNewCityPanel(QVBoxLayout& column) {
+  const InputPanel p = MakeInputPanel(this, "Enter new location name", "Add Location Help");
+  NewCityPanel = p.panel;
+  NCName = p.edit;
+  SpeedButton3 = p.help;
+  Button1 = p.next;
+  NCCancelBtn = p.cancel;
+  NCOKBtn = p.finish;
+  Button1->setEnabled(false);
+  NCName->setMaxLength(64);
+  column.addWidget(NewCityPanel);
+
+  const auto guarded = [this](void (TCityListForm::*handler)()) {
+    return [this, handler] { RunReported(ctx_.dialogs, [this, handler] { (this->*handler)(); }); };
+  };
+  connect(NCName, &QLineEdit::textEdited, this, guarded(&TCityListForm::NCNameKeyPress));
+  connect(Button1, &QPushButton::clicked, this, guarded(&TCityListForm::Button1Click));
+  connect(NCCancelBtn, &QPushButton::clicked, this, guarded(&TCityListForm::NCCancelBtnClick));
+  connect(NCOKBtn, &QPushButton::clicked, this, guarded(&TCityListForm::NCOKBtnClick));
+  connect(SpeedButton3, &QToolButton::clicked, this, guarded(&TCityListForm::SpeedButton3Click));
+}
+
+void TCityListForm::AddLocation1Click() {
+  if (addWiz_) addWiz_->start();
+  lockMenus(true);
+  setWindowHeight(height() + kPanelHeight);
+  NewCityPanel->show();
+  NCName->clear();
+  NCName->setFocus();
+}
+
+void TCityListForm::NCNameKeyPress() { Button1->setEnabled(true); }
+
+void TCityListForm::Button1Click() {
+  if (addWiz_) addWiz_->Check1->show();
+  NCOKBtn->setEnabled(true);
+  Button1->setEnabled(false);
+}
+
+void TCityListForm::NCCancelBtnClick() {
+  lockMenus(false);
+  NewCityPanel->hide();
+  if (addWiz_) addWiz_->close();
+}
+
+void TCityListForm::NCOKBtnClick() {
+  const int source = CityCheckBox->currentRow();
+  if (source < 0 || source >= table_.Count) {
+    ctx_.dialogs.warning("Highlight the location in the All Cities List that shares the new "
+                         "location's time, then press \"Finish\".");
+    return;
+  }
+  // Ticks made since the last refresh move with their rows.
+  copyChecksToFlags();
+  // Refused names and a full table leave the panel open for a correction.
+  const int added = AddCustomLocation(table_, NCName->text().toStdString(),
+                                      table_.Entries[static_cast<std::size_t>(source)]);
+  lockMenus(false);
+  NewCityPanel->hide();
+  ctx_.dialogs.plain(table_.Entries[static_cast<std::size_t>(added)].Name +
+                     " was added to your Custom List");
+  if (addWiz_) {
+    addWiz_->Check1->hide();
+    addWiz_->Check2->hide();
+    addWiz_->close();
+  }
+  SaveHotListFlags(ctx_.workDir, table_);
+  SaveCustomLocations(ctx_.workDir, table_);
+  RebuildLists();
+  showAllCitiesView();
+  NCOKBtn->setEnabled(false);
+}
+
+void TCityListForm::SpeedButton3Click() { ctx_.dialogs.information(kAddLocationHelp); }
+
+void TCityListForm::DeleteLocation1Click() {
+  const int row = CityCheckBox->currentRow();
+  if (row < 0 || row >= table_.Count ||
+      table_.Entries[static_cast<std::size_t>(row)].Origin != kOriginCustom) {
+    ctx_.dialogs.warning("You can only delete highlighted custom locations");
+    return;
+  }
+  copyChecksToFlags();
+  const std::string name = table_.Entries[static_cast<std::size_t>(row)].Name;
+  table_.remove(row);
+  SaveCustomLocations(ctx_.workDir, table_);
+  SaveHotListFlags(ctx_.workDir, table_);
+  ctx_.dialogs.plain(name + " has been deleted from your records");
+  RebuildLists();
+}
+
+void TCityListForm::CityCheckBoxDblClick() {
+  const int row = CityCheckBox->currentRow();
+  if (row < 0 || row >= table_.Count) return;
+  const CityEntry& entry = table_.Entries[static_cast<std::size_t>(row)];
+  const auto today = std::chrono::floor<std::chrono::days>(ctx_.clock.localNow());
+  const std::chrono::year_month_day date{
+      LocationDate(entry.WeekDay, std::chrono::sys_days{today.time_since_epoch()})};
+  const QDate shown(int{date.year()}, static_cast<int>(unsigned{date.month()}),
+                    static_cast<int>(unsigned{date.day()}));
+  const QString dateText = QLocale().toString(shown, QLocale::ShortFormat);
+  ctx_.dialogs.information(CityInfoText(entry, dateText.toStdString()));
+}
+
+}  // namespace meridex
