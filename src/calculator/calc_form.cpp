@@ -94,6 +94,11 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
           [this](QWindow* now) { FocusWindowChanged(now); });
 }
 
+TCalc::~TCalc() {
+  // Tearing the window down moves the focus; this window must not hear of it.
+  disconnect(qGuiApp, nullptr, this, nullptr);
+}
+
 void TCalc::BuildMenus() {
   view1 = menuBar()->addMenu("View");
   view1->addAction("All Cities List", this, [this] { ctx_.shell.showAllCitiesList(); });

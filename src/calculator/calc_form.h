@@ -26,6 +26,7 @@ class TCalc : public QMainWindow {
   Q_OBJECT
  public:
   TCalc(AppContext& ctx, CalcLink& link, QWidget* parent = nullptr);
+  ~TCalc() override;
 
   // The conversion window the linked mode writes its result into; it may be
   // created after the calculator.

@@ -135,7 +135,10 @@ TConvertForm::TConvertForm(AppContext& ctx, CalcLink& link, QWidget* parent)
   FormActivate();
 }
 
-TConvertForm::~TConvertForm() = default;
+TConvertForm::~TConvertForm() {
+  // Tearing the widgets down moves the focus; this window must not hear of it.
+  disconnect(qApp, nullptr, this, nullptr);
+}
 
 void TConvertForm::FormCreate() {
   setFixedSize(IsStandardDensity(ctx_.pixelsPerInch()) ? QSize(442, 355) : QSize(539, 423));
