@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -20,6 +19,7 @@
 #include <QToolButton>
 #include <cmath>
 
+#include "common/icons.h"
 #include "common/report.h"
 #include "common/window_style.h"
 
@@ -51,24 +51,6 @@ void SetFieldColour(QLineEdit* edit, const QColor& colour) {
   QPalette palette = edit->palette();
   palette.setColor(QPalette::Base, colour);
   edit->setPalette(palette);
-}
-
-// The small globe of the logo button.
-QIcon GlobeIcon() {
-  QPixmap pixmap(22, 22);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setBrush(QColor(40, 110, 200));
-  p.setPen(QPen(QColor(10, 40, 110), 1.2));
-  p.drawEllipse(QRectF(1.5, 1.5, 19, 19));
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(QColor(220, 235, 255), 1));
-  p.drawEllipse(QRectF(7, 1.5, 8, 19));
-  p.drawLine(QPointF(2, 11), QPointF(20, 11));
-  p.drawLine(QPointF(4, 6), QPointF(18, 6));
-  p.drawLine(QPointF(4, 16), QPointF(18, 16));
-  return QIcon(pixmap);
 }
 
 void Present(QWidget* window) {
@@ -158,8 +140,8 @@ QWidget* TConvertForm::BuildPanel3() {
   SpeedButton1 = new QToolButton(panel);
   SpeedButton1->setObjectName("SpeedButton1");
   SpeedButton1->setAutoRaise(true);
-  SpeedButton1->setIcon(GlobeIcon());
-  SpeedButton1->setIconSize(QSize(22, 22));
+  SpeedButton1->setIcon(LogoIcon());
+  SpeedButton1->setIconSize(QSize(24, 24));
   SpeedButton1->setCursor(Qt::PointingHandCursor);
   SpeedButton1->setToolTip("About");
   SpeedButton1->setFocusPolicy(Qt::NoFocus);
