@@ -14,7 +14,11 @@ StepWizard::StepWizard(const QString& title, QSize size, const QStringList& step
   page.setColor(QPalette::Window, Qt::white);
   setPalette(page);
   setAutoFillBackground(true);
-  grid_->setContentsMargins(8, 6, 8, 6);
+  QFont small = font();
+  small.setPixelSize(11);
+  setFont(small);
+  grid_->setContentsMargins(6, 6, 6, 6);
+  grid_->setHorizontalSpacing(4);
   Check1 = addStep(0, "Step 1.", step1);
   Check2 = addStep(1, "Step 2.", step2);
 }
@@ -27,6 +31,9 @@ QLabel* StepWizard::addStep(int row, const QString& title, const QStringList& li
   check->setFont(checkFont);
   check->setStyleSheet("color: red;");
   check->setFixedWidth(18);
+  QSizePolicy keepPlace = check->sizePolicy();
+  keepPlace.setRetainSizeWhenHidden(true);
+  check->setSizePolicy(keepPlace);
   check->hide();
   auto* heading = new QLabel(title, this);
   QFont bold = heading->font();
