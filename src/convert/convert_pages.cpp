@@ -29,7 +29,7 @@ struct Row {
   bool arrow = false;
 };
 
-struct PageSpec {
+struct PageLayout {
   Category category;
   const char* title;  // the large caption at the bottom
   const char* arrow;  // text of the arrow labels
@@ -46,8 +46,8 @@ Row Alone(Cell english, Cell metric) { return {english, metric, false}; }
 
 // Rows top to bottom; units that correspond sit on the same row with an
 // arrow between them, the others leave a gap on the other side.
-const std::vector<PageSpec>& PageSpecs() {
-  static const std::vector<PageSpec> specs{
+const std::vector<PageLayout>& PageLayouts() {
+  static const std::vector<PageLayout> layouts{
       {Category::ctTemperature,
        "Temperature",
        "<--->",
@@ -83,7 +83,7 @@ const std::vector<PageSpec>& PageSpecs() {
         Alone(Pair("Feet", 33, "Inches", 34), None), Facing(Unit("Yard", 26), Unit("Meter", 31)),
         Facing(Unit("Mile", 27), Unit("Kilometer", 32))}},
   };
-  return specs;
+  return layouts;
 }
 
 // Design geometry at 96 pixels per inch.
@@ -155,18 +155,18 @@ void BuildCell(QGroupBox* group, const Cell& cell, int row, const Placer& at,
   at.place(fields[static_cast<std::size_t>(cell.secondField)], 126, y, 52, kRowHeight);
 }
 
-ConvertPage BuildPage(QTabWidget& tabs, const PageSpec& spec, int number, const Placer& at,
+ConvertPage BuildPage(QTabWidget& tabs, const PageLayout& layout, int number, const Placer& at,
                       ConvertFieldArray& fields) {
   ConvertPage page;
   page.sheet = new QWidget;
   page.sheet->setObjectName(QString("TabSheet%1").arg(number));
-  tabs.addTab(page.sheet, QString::fromStdString(CategoryCaption(spec.category)));
+  tabs.addTab(page.sheet, QString::fromStdString(CategoryCaption(layout.category)));
 
-  const int rows = static_cast<int>(spec.rows.size());
+  const int rows = static_cast<int>(layout.rows.size());
   const int groupHeight = kFirstRowY + rows * kRowPitch + 4;
   page.english = new QGroupBox("English", page.sheet);
   page.metric = new QGroupBox("Metric", page.sheet);
-  page.english->setObjectName(spec.category == Category::ctVolume
+  page.english->setObjectName(layout.category == Category::ctVolume
                                   ? QString("GroupBox4")
                                   : QString("EnglishGroup%1").arg(number));
   page.metric->setObjectName(QString("MetricGroup%1").arg(number));
@@ -174,11 +174,11 @@ ConvertPage BuildPage(QTabWidget& tabs, const PageSpec& spec, int number, const 
   at.place(page.metric, kMetricX, kGroupTop, kGroupWidth, groupHeight);
 
   // English fields first so that Tab runs down the left column, then the right.
-  for (int r = 0; r < rows; ++r) BuildCell(page.english, spec.rows[r].english, r, at, fields);
-  for (int r = 0; r < rows; ++r) BuildCell(page.metric, spec.rows[r].metric, r, at, fields);
+  for (int r = 0; r < rows; ++r) BuildCell(page.english, layout.rows[r].english, r, at, fields);
+  for (int r = 0; r < rows; ++r) BuildCell(page.metric, layout.rows[r].metric, r, at, fields);
   for (int r = 0; r < rows; ++r) {
-    if (!spec.rows[r].arrow) continue;
-    auto* arrow = new QLabel(QString::fromLatin1(spec.arrow), page.sheet);
+    if (!layout.rows[r].arrow) continue;
+    auto* arrow = new QLabel(QString::fromLatin1(layout.arrow), page.sheet);
     arrow->setAlignment(Qt::AlignCenter);
     at.place(arrow, kEnglishX + kGroupWidth, kGroupTop + kFirstRowY + r * kRowPitch,
              kMetricX - kEnglishX - kGroupWidth, kRowHeight);
@@ -191,7 +191,7 @@ ConvertPage BuildPage(QTabWidget& tabs, const PageSpec& spec, int number, const 
   page.convertButton->setDefault(true);
   at.place(page.convertButton, 8, kBottomRowY + 4, 84, 26);
 
-  page.caption = new QLabel(QString::fromLatin1(spec.title), page.sheet);
+  page.caption = new QLabel(QString::fromLatin1(layout.title), page.sheet);
   QFont font("Times New Roman");
   font.setPointSize(18);
   font.setBold(true);
@@ -211,8 +211,8 @@ std::array<ConvertPage, kCategoryCount> BuildConvertPages(QTabWidget& tabs,
   const Placer at(scale);
   std::array<ConvertPage, kCategoryCount> pages;
   int number = 1;
-  for (const PageSpec& spec : PageSpecs()) {
-    pages[static_cast<std::size_t>(number - 1)] = BuildPage(tabs, spec, number, at, fields);
+  for (const PageLayout& layout : PageLayouts()) {
+    pages[static_cast<std::size_t>(number - 1)] = BuildPage(tabs, layout, number, at, fields);
     ++number;
   }
   return pages;
