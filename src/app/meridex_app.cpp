@@ -92,6 +92,8 @@ void MeridexApp::connectWindows() {
   shell.setWindows(ShellWindows{cityList.get(), convert.get(), worldView.get(), calculator.get(),
                                 options.get(), about.get(), alarmMessage.get()});
   calculator->setConvertForm(convert.get());
+  convert->setCalculator(calculator.get());
+  convert->setUnitHelp(unitHelp.get());
   alarmCoordinator = std::make_unique<AlarmCoordinator>(ctx, alarm, table, *alarmForm, *alarmWizard,
                                                         *alarmMessage);
   cityList->setHooks(alarmCoordinator.get());

@@ -13,6 +13,7 @@
 #include "worldtime/city_files.h"
 #include "calculator/calc_form.h"
 #include "convert/convert_form.h"
+#include "convert/unit_help.h"
 #include "worldtime/city_list_form.h"
 #include "worldview/world_form.h"
 
@@ -129,6 +130,22 @@ TEST_F(StartupTest, ClosingTheOnlyShownMainWindowEndsTheProgram) {
   EXPECT_EQ(quits, 0);
   mainWindow->close();
   EXPECT_EQ(quits, 1);
+}
+
+}  // namespace
+}  // namespace meridex
+
+namespace meridex {
+namespace {
+
+TEST_F(StartupTest, TheConversionWindowReachesTheCalculatorAndItsHelp) {
+  install("b", "b");
+  app->createWindows("b", "b");
+  app->convert->Calculator1Click();  // nothing entered yet: the calculator comes up all the same
+  EXPECT_EQ(app->calcLink.CalcLinkFlag, 1);
+  EXPECT_TRUE(static_cast<QWidget*>(app->calculator.get())->isVisible());
+  app->convert->SpeedButton2Click();
+  EXPECT_TRUE(static_cast<QWidget*>(app->unitHelp.get())->isVisible());
 }
 
 }  // namespace
