@@ -161,8 +161,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
     }
     ConsoleReporter::ReportRuns(runs);
   }
+  // Uses the medians when the benchmarks ran with repetitions.
   void PrintRatio(const std::string& ours, const std::string& theirs) const {
-    const auto a = rates_.find(ours), b = rates_.find(theirs);
+    auto a = rates_.find(ours + "_median"), b = rates_.find(theirs + "_median");
+    if (a == rates_.end() || b == rates_.end()) a = rates_.find(ours), b = rates_.find(theirs);
     if (a == rates_.end() || b == rates_.end() || b->second == 0) return;
     std::printf("%-34s / %-34s = %6.2f x\n", ours.c_str(), theirs.c_str(), a->second / b->second);
   }

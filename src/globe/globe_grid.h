@@ -11,8 +11,10 @@ namespace meridex {
 // each major cell with MinorPen (attribute 1).
 class TGlobeGrid : public TGlobeObject {
  public:
-  // A direction whose lines would number more than this is not drawn.
-  static constexpr std::int64_t kMaxLines = 10'000;
+  // A direction whose lines would number more than this is not drawn (a
+  // grid line is drawn in as many steps as there are lines across, so the
+  // work grows with the square of the count).
+  static constexpr std::int64_t kMaxLines = 1'000;
 
   using TGlobeObject::TGlobeObject;
   const char* ClassName() const override { return "TGlobeGrid"; }

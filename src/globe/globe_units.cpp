@@ -36,13 +36,6 @@ unsigned Row(TGlobeUnits units) { return static_cast<unsigned>(units) & 0x7Fu; }
 
 }  // namespace
 
-std::int64_t Round64(long double x) {
-  if (!(x > -9.2e18L && x < 9.2e18L)) return x > 0 ? INT64_MAX : INT64_MIN;  // also NaN
-  return std::llrint(x);
-}
-
-std::int32_t Round32(long double x) { return Wrap32(Round64(x)); }
-
 std::int32_t UnitsToGlobeUnits(std::int32_t value, TGlobeUnits units) {
   const unsigned row = Row(units);
   const auto wrapMul = [value](std::uint32_t factor) {
@@ -93,6 +86,32 @@ std::string UnitsToStr(TGlobeUnits units) {
 std::int32_t RadToGlobeUnits(long double radians) { return Round32(radians * GU_PER_RADIAN); }
 
 void SinCos(long double angle, long double& sin, long double& cos) {
+  // The maths library reduces every argument beyond pi/4 with its slow
+  // general method. Angles here stay within a few turns, so reduce by
+  // multiples of pi/2 first (pi/2 split in two so that k x the high part is
+  // exact), keeping full extended precision.
+  constexpr long double kPio2Hi = 1.5707963267949480723473243415355682373046875L;  // 44 bits
+  constexpr long double kPio2Lo = -5.14531160026498958167952061028003124470895125277e-14L;
+  constexpr long double kHalfPi = 1.57079632679489661923132169163975144L;
+  if (std::fabs(angle) > kHalfPi / 2 && std::fabs(angle) < 1e5L) {
+    const std::int64_t k = std::llrint(angle / kHalfPi);
+    const long double r = (angle - k * kPio2Hi) - k * kPio2Lo;
+    const long double s = std::sin(r), c = std::cos(r);
+    switch (k & 3) {
+      case 0:
+        sin = s, cos = c;
+        break;
+      case 1:
+        sin = c, cos = -s;
+        break;
+      case 2:
+        sin = -s, cos = -c;
+        break;
+      default:
+        sin = -c, cos = s;
+    }
+    return;
+  }
   sin = std::sin(angle);
   cos = std::cos(angle);
 }

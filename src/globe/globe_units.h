@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -35,9 +36,15 @@ TGlobeUnits StrToUnits(std::string_view text);
 void UnitsToStr(TGlobeUnits units, std::string& dest);
 std::string UnitsToStr(TGlobeUnits units);
 
-// Float to integer: nearest, ties to even, wrapped to 32 bits.
-std::int32_t Round32(long double x);
-std::int64_t Round64(long double x);
+// Float to integer: nearest, ties to even (the default rounding mode);
+// values beyond the 64-bit range (and NaN) saturate. Inline: projections
+// round every coordinate.
+inline std::int64_t Round64(long double x) {
+  if (!(x > -9.2e18L && x < 9.2e18L)) return x > 0 ? INT64_MAX : INT64_MIN;
+  return std::llrint(x);
+}
+// The same, wrapped to 32 bits.
+inline std::int32_t Round32(long double x) { return Wrap32(Round64(x)); }
 
 std::int32_t RadToGlobeUnits(long double radians);
 void SinCos(long double angle, long double& sin, long double& cos);

@@ -97,7 +97,16 @@ void THeadlessGlobe::Paint() {
   const int n = model_->ClipPolyPoints(model_->ProjectOutline(), true, CLIP_ALL);
   if (n > 1) canvas.Polygon(model_->Buffers().Points.data(), n);
 
-  canvas.SetPen({0xC0C0C0, TPenStyle::psSolid, 1});  // silver graticule
+  if (drawGraticule) PaintGraticule();
+  for (const auto& layer : layers_)
+    if (!layer->Animated) layer->Render();
+  viewChanged = false;
+  redrawNeeded = false;
+}
+
+void THeadlessGlobe::PaintGraticule() {
+  TGlobeCanvas& canvas = *canvas_;
+  canvas.SetPen({0xC0C0C0, TPenStyle::psSolid, 1});  // silver
   const long double segments = std::clamp(std::nearbyint(model_->Scale * 180), 36.0L, 180.0L);
   const auto segs = static_cast<std::int64_t>(segments);
   for (std::int64_t lon = -GU_180; lon < GU_180; lon += 15 * std::int64_t{GU_DEGREE})
@@ -106,11 +115,6 @@ void THeadlessGlobe::Paint() {
     DrawLLLine(*model_, canvas, {GU_180, Wrap32(lat)}, {-GU_180, Wrap32(lat)}, 2 * segs);
     DrawLLLine(*model_, canvas, {GU_180, Wrap32(-lat)}, {-GU_180, Wrap32(-lat)}, 2 * segs);
   }
-
-  for (const auto& layer : layers_)
-    if (!layer->Animated) layer->Render();
-  viewChanged = false;
-  redrawNeeded = false;
 }
 
 }  // namespace meridex

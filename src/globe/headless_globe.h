@@ -59,6 +59,8 @@ class THeadlessGlobe : public TGlobeHost {
   // Renders the globe disc or map, a graticule every 15 degrees and every
   // layer that is not animated, as the globe control's cached picture.
   void Paint();
+  // The graticule alone, every 15 degrees, in silver.
+  void PaintGraticule();
 
   // --- TProjectionHost
   void Redraw() override { redrawNeeded = true; }
@@ -96,6 +98,7 @@ class THeadlessGlobe : public TGlobeHost {
   bool redrawNeeded = true;
   bool progressiveDisplay = true;
   bool layersChanged = false;
+  bool drawGraticule = true;
   int minTextHeight = 5;
   int pixelsPerInch = 96;
   TPenSpec selectedPen{0x0000FF, TPenStyle::psSolid, 1};

@@ -92,7 +92,12 @@ TQtGlobeCanvas::TQtGlobeCanvas(QImage& image)
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
   pen_ = QPen(Qt::black, 0);
   painter_.setPen(pen_);
-  font_ = CreateGlobeFont(TLogFont{"Arial", -12, 0, 400, false, false, false});
+}
+
+const QFont& TQtGlobeCanvas::Font() {
+  // Made when first needed: most pictures are drawn without any text.
+  if (!font_) font_ = CreateGlobeFont(TLogFont{"Arial", -12, 0, 400, false, false, false});
+  return *font_;
 }
 
 TQtGlobeCanvas::~TQtGlobeCanvas() { painter_.end(); }
@@ -153,9 +158,9 @@ void TQtGlobeCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 
 void TQtGlobeCanvas::TextOut(int x, int y, const std::string& text) {
   const QString q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  const QFontMetrics metrics(font_);
+  const QFontMetrics metrics(Font());
   painter_.save();
-  painter_.setFont(font_);
+  painter_.setFont(Font());
   painter_.translate(x, y);
   if (escapement_ != 0) painter_.rotate(-escapement_ / 10.0);  // counter-clockwise on screen
   if (bkMode_ == TBkMode::Opaque)
@@ -167,7 +172,7 @@ void TQtGlobeCanvas::TextOut(int x, int y, const std::string& text) {
 
 TPoint TQtGlobeCanvas::TextExtent(const std::string& text) {
   const QString q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  const QFontMetrics metrics(font_);
+  const QFontMetrics metrics(Font());
   return {metrics.horizontalAdvance(q), metrics.height()};
 }
 

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <optional>
 #include <vector>
 
 #include "globe/globe_canvas.h"
@@ -47,11 +48,12 @@ class TQtGlobeCanvas : public TGlobeCanvas {
 
  private:
   const QPoint* ToQPoints(const TPoint* points, int count);
+  const QFont& Font();
 
   QPainter painter_;
   TRect clip_;
   QPen pen_;
-  QFont font_;
+  std::optional<QFont> font_;
   QColor textColor_;
   int escapement_ = 0;
   TBkMode bkMode_ = TBkMode::Opaque;

@@ -43,8 +43,29 @@ void TSphericalPrj::SetView(GlobeUnit x, GlobeUnit y, long double scale, GlobeUn
   ScaleMatrix(ViewMatrix, scale);
 }
 
+void TSphericalPrj::SinCosGU(GlobeUnit angle, long double& sin, long double& cos) {
+  const std::uint32_t hash = static_cast<std::uint32_t>(angle) * 2654435761u;
+  TrigEntry& e = trig_[hash >> 21];  // 2,048 entries
+  if (!e.valid || e.angle != angle) {
+    SinCos(angle * RADIANS_PER_GU, e.sin, e.cos);
+    e.angle = angle;
+    e.valid = true;
+  }
+  sin = e.sin;
+  cos = e.cos;
+}
+
 bool TSphericalPrj::LLToXY(GlobeUnit lon, GlobeUnit lat, int index) {
-  const EarthPoint p = ToEarth(lon, lat);
+  long double sinLon, cosLon, sinLat, cosLat;
+  SinCosGU(lon, sinLon, cosLon);
+  SinCosGU(lat, sinLat, cosLat);
+  return Project(sinLon, cosLon, sinLat, cosLat, index);
+}
+
+bool TSphericalPrj::Project(long double sinLon, long double cosLon, long double sinLat,
+                            long double cosLat, int index) {
+  const long double r = EARTH_RADIUS;
+  const EarthPoint p{r * cosLat * cosLon, r * sinLat, r * cosLat * sinLon};
   const TMatrix3& m = ViewMatrix;
   const long double depth = p.x * m[6] + p.y * m[7] + p.z * m[8];
   if (!(depth < 0)) return false;  // the limb itself is not visible
@@ -102,6 +123,12 @@ int TSphericalPrj::ProjectPointList(const TLLPointList& list, TProjectionCache& 
   TLLPoint* out = buffers.Points.data();
   const TMatrix3& m = ViewMatrix;
   const T3DPoint* p = cache->Points.data();
+  const std::int64_t cx = CenterX, cy = CenterY;
+  // Every projected offset lies within the radius (in front) or is pushed
+  // onto it (behind), so while the radius is far from the 64-bit limit the
+  // offsets round without a range check.
+  const bool small = RadiusPixels < 1e18L;
+  const auto round = [small](long double v) { return small ? std::llrint(v) : Round64(v); };
   long double lastX = 2147483647.0L, lastY = 2147483647.0L;
   int n = 0;
   for (std::int32_t j = 0; j < cache->Count; ++j) {
@@ -124,7 +151,7 @@ int TSphericalPrj::ProjectPointList(const TLLPointList& list, TProjectionCache& 
       j += 32;
     }
     if (std::fabs(lastX - fx) < 1 && std::fabs(lastY - fy) < 1) continue;
-    out[n++] = {Wrap32(Round64(fx) + CenterX), Wrap32(Round64(fy) + CenterY)};
+    out[n++] = {Wrap32(round(fx) + cx), Wrap32(round(fy) + cy)};
     lastX = fx;
     lastY = fy;
   }
@@ -133,23 +160,37 @@ int TSphericalPrj::ProjectPointList(const TLLPointList& list, TProjectionCache& 
 
 bool TSphericalPrj::RectVisible(const TRect& rect, std::uint8_t& clipCode) {
   int n = 0;
-  const auto add = [&](std::int64_t lon, std::int64_t lat) {
-    if (LLToXY(Wrap32(lon), Wrap32(lat), n)) ++n;
+  // The corners share two longitudes and two latitudes: their sines and
+  // cosines are computed once (the same values LLToXY would compute).
+  struct Trig {
+    long double s, c;
   };
-  add(rect.Left, rect.Top);
-  add(rect.Right, rect.Bottom);
-  add(rect.Right, rect.Top);
-  add(rect.Left, rect.Bottom);
+  const auto trig = [this](std::int64_t angle) {
+    Trig t;
+    SinCosGU(Wrap32(angle), t.s, t.c);
+    return t;
+  };
+  const Trig west = trig(rect.Left), east = trig(rect.Right);
+  const Trig south = trig(rect.Top), north = trig(rect.Bottom);
+  const auto add = [&](const Trig& lon, const Trig& lat) {
+    if (Project(lon.s, lon.c, lat.s, lat.c, n)) ++n;
+  };
+  add(west, south);
+  add(east, north);
+  add(east, south);
+  add(west, north);
   if (n == 0) return false;
   // Sample the edges every 15 degrees; 64-bit steps so that a rectangle
   // reaching the end of the 32-bit range cannot make the loop wrap around.
   for (std::int64_t lon = std::int64_t{rect.Left} + GU_15; lon < rect.Right; lon += GU_15) {
-    add(lon, rect.Top);
-    add(lon, rect.Bottom);
+    const Trig t = trig(lon);
+    add(t, south);
+    add(t, north);
   }
   for (std::int64_t lat = std::int64_t{rect.Top} + GU_15; lat < rect.Bottom; lat += GU_15) {
-    add(rect.Left, lat);
-    add(rect.Right, lat);
+    const Trig t = trig(lat);
+    add(west, t);
+    add(east, t);
   }
   bool visible = false;
   clipCode = PointsClipCode(n, visible);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "globe/prj_model.h"
 #include "globe/rotation.h"
 
@@ -31,6 +33,19 @@ class TSphericalPrj : public TPrjModel {
 
  private:
   void BuildCache(const TLLPointList& list, TProjectionCache& cache) const;
+  // LLToXY from the sines and cosines of the longitude and latitude.
+  bool Project(long double sinLon, long double cosLon, long double sinLat, long double cosLat,
+               int index);
+  // Sine and cosine of an angle in GlobeUnits, remembered: the same corner
+  // and grid angles come back on every redraw.
+  void SinCosGU(GlobeUnit angle, long double& sin, long double& cos);
+
+  struct TrigEntry {
+    GlobeUnit angle = 0;
+    bool valid = false;
+    long double sin = 0, cos = 1;
+  };
+  std::vector<TrigEntry> trig_ = std::vector<TrigEntry>(2048);
 };
 
 }  // namespace meridex
