@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <random>
@@ -112,6 +113,23 @@ void BM_EngineRender(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kBlobs * kVertices);
 }
 
+// The engine's own work: the same render on a canvas that draws nothing.
+void BM_EngineWithoutDrawing(benchmark::State& state) {
+  Scene& s = TheScene();
+  TNullCanvas canvas({0, 0, kWidth, kHeight});
+  s.globe.SetCanvas(&canvas);
+  s.globe.viewChanged = true;
+  s.globe.redrawNeeded = true;
+  s.layer->Render();
+  for (auto _ : state) {
+    s.globe.viewChanged = false;
+    s.globe.redrawNeeded = true;
+    s.layer->Render();
+  }
+  s.globe.SetCanvas(nullptr);
+  state.SetItemsProcessed(state.iterations() * kBlobs * kVertices);
+}
+
 void BM_EngineRenderAfterZoom(benchmark::State& state) {
   Scene& s = TheScene();
   for (auto _ : state) RenderLayer(s, true);
@@ -141,36 +159,77 @@ class CapturingCanvas : public TNullCanvas {
   TBrushSpec brush_;
 };
 
+// The polygons the engine draws, in pixels, with their colours.
+const CapturingCanvas& Captured() {
+  static const CapturingCanvas capture = [] {
+    Scene& s = TheScene();
+    CapturingCanvas c({0, 0, kWidth, kHeight});
+    s.globe.SetCanvas(&c);
+    s.globe.viewChanged = true;
+    s.globe.redrawNeeded = true;
+    s.layer->Render();
+    s.globe.SetCanvas(nullptr);
+    return c;
+  }();
+  return capture;
+}
+
+void DrawRaw(QImage& image, const CapturingCanvas& capture) {
+  image.fill(Qt::black);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  for (const auto& shape : capture.shapes) {
+    painter.setPen(QPen(ToQColor(shape.pen.Color), 0));
+    painter.setBrush(QBrush(ToQColor(shape.brush.Color)));
+    painter.drawPolygon(shape.points.data(), static_cast<int>(shape.points.size()),
+                        Qt::OddEvenFill);
+  }
+}
+
 void BM_RawQPainter(benchmark::State& state) {
   Scene& s = TheScene();
-  CapturingCanvas capture({0, 0, kWidth, kHeight});
-  s.globe.SetCanvas(&capture);
-  s.globe.viewChanged = true;
-  s.globe.redrawNeeded = true;
-  s.layer->Render();
-  s.globe.SetCanvas(nullptr);
+  const CapturingCanvas& capture = Captured();
   std::size_t points = 0;
   for (const auto& shape : capture.shapes) points += shape.points.size();
-  for (auto _ : state) {
-    s.image.fill(Qt::black);
-    QPainter painter(&s.image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const auto& shape : capture.shapes) {
-      painter.setPen(QPen(ToQColor(shape.pen.Color), 0));
-      painter.setBrush(QBrush(ToQColor(shape.brush.Color)));
-      painter.drawPolygon(shape.points.data(), static_cast<int>(shape.points.size()),
-                          Qt::OddEvenFill);
-    }
-  }
+  for (auto _ : state) DrawRaw(s.image, capture);
   state.SetItemsProcessed(state.iterations() * kBlobs * kVertices);
   state.SetLabel(std::to_string(capture.shapes.size()) + " polygons, " + std::to_string(points) +
                  " points drawn");
 }
 
+double ThreadSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// Both in turn in every iteration, on this thread's CPU clock, so that the
+// ratio does not drift with the load of a shared machine.
+void BM_EngineVsRaw(benchmark::State& state) {
+  Scene& s = TheScene();
+  const CapturingCanvas& capture = Captured();
+  RenderLayer(s, true);
+  double engine = 0, raw = 0;
+  for (auto _ : state) {
+    const double t0 = ThreadSeconds();
+    RenderLayer(s, false);
+    const double t1 = ThreadSeconds();
+    DrawRaw(s.image, capture);
+    raw += ThreadSeconds() - t1;
+    engine += t1 - t0;
+  }
+  const double n = static_cast<double>(state.iterations());
+  state.counters["engine_ms"] = engine / n * 1e3;
+  state.counters["raw_ms"] = raw / n * 1e3;
+  state.counters["ratio"] = raw > 0 ? engine / raw : 0;
+}
+
 BENCHMARK(BM_LoadLayerFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineRender)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineRenderAfterZoom)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EngineWithoutDrawing)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawQPainter)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EngineVsRaw)->Unit(benchmark::kMillisecond);
 
 class TimeReporter : public benchmark::ConsoleReporter {
  public:

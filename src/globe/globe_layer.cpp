@@ -287,7 +287,7 @@ void TGlobeLayer::Render() {
           object.Render();
         }
       }
-      if (globe.ProgressiveDisplay() && i % 255 == 0 && globe.TickMs() >= deadline) {
+      if (i % 255 == 0 && globe.ProgressiveDisplay() && globe.TickMs() >= deadline) {
         globe.CopyToScreen();
         deadline = globe.TickMs() + 500;
       }

@@ -108,17 +108,23 @@ void TQtGlobeCanvas::SetClipRect(const TRect& clip) {
 }
 
 void TQtGlobeCanvas::SetPen(const TPenSpec& pen) {
+  // Objects share a few pens: setting the one in use again costs nothing.
+  if (penSpec_ && *penSpec_ == pen) return;
+  penSpec_ = pen;
   // Width 0 and 1 are both the thinnest line.
   pen_ = QPen(ToQColor(pen.Color), pen.Width <= 1 ? 0 : pen.Width, ToQt(pen.Style));
   painter_.setPen(pen_);
 }
 
 void TQtGlobeCanvas::SetPenColor(TColor color) {
+  if (penSpec_) penSpec_->Color = color;
   pen_.setColor(ToQColor(color));
   painter_.setPen(pen_);
 }
 
 void TQtGlobeCanvas::SetBrush(const TBrushSpec& brush) {
+  if (brushSpec_ && *brushSpec_ == brush) return;
+  brushSpec_ = brush;
   painter_.setBrush(QBrush(ToQColor(brush.Color), ToQt(brush.Style)));
 }
 

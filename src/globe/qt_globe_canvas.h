@@ -53,6 +53,8 @@ class TQtGlobeCanvas : public TGlobeCanvas {
   QPainter painter_;
   TRect clip_;
   QPen pen_;
+  std::optional<TPenSpec> penSpec_;  // what pen_ was made from; none at first
+  std::optional<TBrushSpec> brushSpec_;
   std::optional<QFont> font_;
   QColor textColor_;
   int escapement_ = 0;

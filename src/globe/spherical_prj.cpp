@@ -45,7 +45,7 @@ void TSphericalPrj::SetView(GlobeUnit x, GlobeUnit y, long double scale, GlobeUn
 
 void TSphericalPrj::SinCosGU(GlobeUnit angle, long double& sin, long double& cos) {
   const std::uint32_t hash = static_cast<std::uint32_t>(angle) * 2654435761u;
-  TrigEntry& e = trig_[hash >> 21];  // 2,048 entries
+  TrigEntry& e = trig_[hash >> 19];  // 8,192 entries
   if (!e.valid || e.angle != angle) {
     SinCos(angle * RADIANS_PER_GU, e.sin, e.cos);
     e.angle = angle;
@@ -116,46 +116,62 @@ void TSphericalPrj::BuildCache(const TLLPointList& list, TProjectionCache& cache
   cache->Truncate(n);
 }
 
-int TSphericalPrj::ProjectPointList(const TLLPointList& list, TProjectionCache& cache) {
-  if (!cache) BuildCache(list, cache);
-  TPointBuffers& buffers = Buffers();
-  buffers.Reserve(static_cast<std::size_t>(cache->Count) + 1);
-  TLLPoint* out = buffers.Points.data();
-  const TMatrix3& m = ViewMatrix;
-  const T3DPoint* p = cache->Points.data();
-  const std::int64_t cx = CenterX, cy = CenterY;
-  // Every projected offset lies within the radius (in front) or is pushed
-  // onto it (behind), so while the radius is far from the 64-bit limit the
-  // offsets round without a range check.
-  const bool small = RadiusPixels < 1e18L;
-  const auto round = [small](long double v) { return small ? std::llrint(v) : Round64(v); };
+namespace {
+
+// The cached points times the view matrix, into out; returns the count.
+// Small: the radius is far below the 64-bit limit, so offsets (all within
+// the radius, or pushed onto it) round without a range check.
+template <bool Small>
+int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, long double radius,
+                 std::int64_t cx, std::int64_t cy, TLLPoint* out) {
+  const auto round = [](long double v) { return Small ? std::llrint(v) : Round64(v); };
+  const long double m0 = m[0], m1 = m[1], m2 = m[2], m3 = m[3], m4 = m[4], m5 = m[5];
+  const long double m6 = m[6], m7 = m[7], m8 = m[8];
   long double lastX = 2147483647.0L, lastY = 2147483647.0L;
   int n = 0;
-  for (std::int32_t j = 0; j < cache->Count; ++j) {
+  for (std::int32_t j = 0; j < count; ++j) {
     const long double px = p[j].X, py = p[j].Y, pz = p[j].Z;
-    long double fx = px * m[0] + py * m[1] + pz * m[2];
-    long double fy = px * m[3] + py * m[4] + pz * m[5];
-    const long double depth = px * m[6] + py * m[7] + pz * m[8];
-    if (depth >= 0) {
+    const long double depth = px * m6 + py * m7 + pz * m8;
+    long double fx = px * m0 + py * m1 + pz * m2;
+    long double fy = px * m3 + py * m4 + pz * m5;
+    if (depth >= 0) [[unlikely]] {
       // Behind the globe: push the point radially onto the limb and skip the
       // next 32 points, which are most likely hidden too.
       const long double h = Hypot(fy, fx);
       if (h > 0) {
-        const long double k = RadiusPixels / h;
+        const long double k = radius / h;
         fx *= k;
         fy *= k;
       } else {
-        fx = RadiusPixels;  // exactly behind the centre: any limb point will do
+        fx = radius;  // exactly behind the centre: any limb point will do
         fy = 0;
       }
       j += 32;
     }
-    if (std::fabs(lastX - fx) < 1 && std::fabs(lastY - fy) < 1) continue;
-    out[n++] = {Wrap32(round(fx) + cx), Wrap32(round(fy) + cy)};
-    lastX = fx;
-    lastY = fy;
+    // A point within a pixel of the last one is dropped. Without a branch
+    // (the entry is overwritten by the next point kept): in a detailed
+    // coastline about every other point goes either way.
+    const bool keep = !(std::fabs(lastX - fx) < 1 && std::fabs(lastY - fy) < 1);
+    out[n] = {Wrap32(round(fx) + cx), Wrap32(round(fy) + cy)};
+    n += keep;
+    lastX = keep ? fx : lastX;
+    lastY = keep ? fy : lastY;
   }
   return n;
+}
+
+}  // namespace
+
+int TSphericalPrj::ProjectPointList(const TLLPointList& list, TProjectionCache& cache) {
+  if (!cache) BuildCache(list, cache);
+  TPointBuffers& buffers = Buffers();
+  buffers.Reserve(static_cast<std::size_t>(cache->Count) + 1);
+  const T3DPoint* p = cache->Points.data();
+  if (RadiusPixels < 1e18L)
+    return ProjectCache<true>(p, cache->Count, ViewMatrix, RadiusPixels, CenterX, CenterY,
+                              buffers.Points.data());
+  return ProjectCache<false>(p, cache->Count, ViewMatrix, RadiusPixels, CenterX, CenterY,
+                             buffers.Points.data());
 }
 
 bool TSphericalPrj::RectVisible(const TRect& rect, std::uint8_t& clipCode) {

@@ -45,7 +45,7 @@ class TSphericalPrj : public TPrjModel {
     bool valid = false;
     long double sin = 0, cos = 1;
   };
-  std::vector<TrigEntry> trig_ = std::vector<TrigEntry>(2048);
+  std::vector<TrigEntry> trig_ = std::vector<TrigEntry>(8192);
 };
 
 }  // namespace meridex
