@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "alarms/alarm_wiz.h"
 #include "app/user_preferences.h"
@@ -87,13 +88,13 @@ TAlarmForm::TAlarmForm(AppContext& ctx, AlarmState& alarm, TCityListForm& cityLi
   AlarmButton->setDefault(true);
   layout->addLayout(buttons, 5, 0, 1, 2);
 
-  const auto guarded = [this](void (TAlarmForm::*handler)()) {
-    return [this, handler] { RunReported(ctx_.dialogs, [this, handler] { (this->*handler)(); }); };
+  const auto guarded = [this](std::function<void()> handler) {
+    return [this, handler = std::move(handler)] { RunReported(ctx_.dialogs, handler); };
   };
-  connect(AlarmButton, &QPushButton::clicked, this, guarded(&TAlarmForm::AlarmButtonClick));
-  connect(AlarmCancel, &QPushButton::clicked, this, guarded(&TAlarmForm::AlarmCancelClick));
-  connect(BitBtn2, &QPushButton::clicked, this, guarded(&TAlarmForm::BitBtn2Click));
-  connect(BitBtn1, &QPushButton::clicked, this, guarded(&TAlarmForm::BitBtn1Click));
+  connect(AlarmButton, &QPushButton::clicked, this, guarded([this] { AlarmButtonClick(); }));
+  connect(AlarmCancel, &QPushButton::clicked, this, guarded([this] { AlarmCancelClick(); }));
+  connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
+  connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
 
   RunReported(ctx_.dialogs, [this] { FormCreate(); });
 }

@@ -49,14 +49,11 @@ void TCityListForm::buildNewCityPanel(QVBoxLayout& column) {
   NCName->setMaxLength(64);
   column.addWidget(NewCityPanel);
 
-  const auto guarded = [this](void (TCityListForm::*handler)()) {
-    return [this, handler] { RunReported(ctx_.dialogs, [this, handler] { (this->*handler)(); }); };
-  };
-  connect(NCName, &QLineEdit::textEdited, this, guarded(&TCityListForm::NCNameKeyPress));
-  connect(Button1, &QPushButton::clicked, this, guarded(&TCityListForm::Button1Click));
-  connect(NCCancelBtn, &QPushButton::clicked, this, guarded(&TCityListForm::NCCancelBtnClick));
-  connect(NCOKBtn, &QPushButton::clicked, this, guarded(&TCityListForm::NCOKBtnClick));
-  connect(SpeedButton3, &QToolButton::clicked, this, guarded(&TCityListForm::SpeedButton3Click));
+  connect(NCName, &QLineEdit::textEdited, this, reported([this] { NCNameKeyPress(); }));
+  connect(Button1, &QPushButton::clicked, this, reported([this] { Button1Click(); }));
+  connect(NCCancelBtn, &QPushButton::clicked, this, reported([this] { NCCancelBtnClick(); }));
+  connect(NCOKBtn, &QPushButton::clicked, this, reported([this] { NCOKBtnClick(); }));
+  connect(SpeedButton3, &QToolButton::clicked, this, reported([this] { SpeedButton3Click(); }));
 }
 
 void TCityListForm::AddLocation1Click() {

@@ -56,13 +56,10 @@ void TCityListForm::buildForecastPanel(QVBoxLayout& column) {
   ForeCastMask->setMaximumWidth(90);
   column.addWidget(ForeCastPanel);
 
-  const auto guarded = [this](void (TCityListForm::*handler)()) {
-    return [this, handler] { RunReported(ctx_.dialogs, [this, handler] { (this->*handler)(); }); };
-  };
-  connect(Button2, &QPushButton::clicked, this, guarded(&TCityListForm::Button2Click));
-  connect(ForeCancelBtn, &QPushButton::clicked, this, guarded(&TCityListForm::ForeCancelBtnClick));
-  connect(ForeCastOKBtn, &QPushButton::clicked, this, guarded(&TCityListForm::ForeCastOKBtnClick));
-  connect(SpeedButton2, &QToolButton::clicked, this, guarded(&TCityListForm::SpeedButton2Click));
+  connect(Button2, &QPushButton::clicked, this, reported([this] { Button2Click(); }));
+  connect(ForeCancelBtn, &QPushButton::clicked, this, reported([this] { ForeCancelBtnClick(); }));
+  connect(ForeCastOKBtn, &QPushButton::clicked, this, reported([this] { ForeCastOKBtnClick(); }));
+  connect(SpeedButton2, &QToolButton::clicked, this, reported([this] { SpeedButton2Click(); }));
 }
 
 void TCityListForm::TimeForecast1Click() {

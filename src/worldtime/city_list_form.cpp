@@ -72,42 +72,38 @@ TCityListForm::TCityListForm(AppContext& ctx, CityTable& table, QWidget* parent)
 
 TCityListForm::~TCityListForm() = default;
 
+std::function<void()> TCityListForm::reported(std::function<void()> handler) {
+  return [this, handler = std::move(handler)] { RunReported(ctx_.dialogs, handler); };
+}
+
 void TCityListForm::buildMenus() {
-  auto add = [this](QMenu* menu, const char* caption, void (TCityListForm::*handler)()) {
+  auto add = [this](QMenu* menu, const char* caption, std::function<void()> handler) {
     QAction* action = menu->addAction(caption);
-    if (handler) {
-      connect(action, &QAction::triggered, this,
-              [this, handler] { RunReported(ctx_.dialogs, [this, handler] { (this->*handler)(); }); });
-    }
-    return action;
-  };
-  auto addShell = [this](QMenu* menu, const char* caption, void (Shell::*command)()) {
-    QAction* action = menu->addAction(caption);
-    connect(action, &QAction::triggered, this, [this, command] { (ctx_.shell.*command)(); });
+    connect(action, &QAction::triggered, this, reported(std::move(handler)));
     return action;
   };
 
   File1 = menuBar()->addMenu("&File");
-  Save1 = add(File1, "&Save Hot List", &TCityListForm::Save1Click);
-  ExitProgram1 = add(File1, "Exit Program", &TCityListForm::ExitProgram1Click);
+  Save1 = add(File1, "&Save Hot List", [this] { Save1Click(); });
+  ExitProgram1 = add(File1, "Exit Program", [this] { ExitProgram1Click(); });
 
   CEdit = menuBar()->addMenu("&Edit");
-  AddLocation1 = add(CEdit, "Add Location", &TCityListForm::AddLocation1Click);
+  AddLocation1 = add(CEdit, "Add Location", [this] { AddLocation1Click(); });
   CEdit->addSeparator();
-  DeleteLocation1 = add(CEdit, "Delete Location", &TCityListForm::DeleteLocation1Click);
+  DeleteLocation1 = add(CEdit, "Delete Location", [this] { DeleteLocation1Click(); });
 
   View1 = menuBar()->addMenu("V&iew");
-  AllCity = add(View1, "All Cities List", &TCityListForm::AllCityClick);
-  HotList = add(View1, "Hot List", &TCityListForm::HotListClick);
-  UnitConversions1 = addShell(View1, "Unit Conversions", &Shell::showUnitConversions);
-  MapView1 = addShell(View1, "Map View", &Shell::showWorldView);
-  Calculator1 = addShell(View1, "Calculator", &Shell::showCalculator);
+  AllCity = add(View1, "All Cities List", [this] { AllCityClick(); });
+  HotList = add(View1, "Hot List", [this] { HotListClick(); });
+  UnitConversions1 = add(View1, "Unit Conversions", [this] { ctx_.shell.showUnitConversions(); });
+  MapView1 = add(View1, "Map View", [this] { ctx_.shell.showWorldView(); });
+  Calculator1 = add(View1, "Calculator", [this] { ctx_.shell.showCalculator(); });
   View1->addSeparator();
-  TimeForecast1 = add(View1, "Time Forecast", &TCityListForm::TimeForecast1Click);
+  TimeForecast1 = add(View1, "Time Forecast", [this] { TimeForecast1Click(); });
   View1->addSeparator();
-  Options1 = addShell(View1, "Options", &Shell::showOptions);
+  Options1 = add(View1, "Options", [this] { ctx_.shell.showOptions(); });
   N1 = View1->addSeparator();
-  OnTop1 = add(View1, "Stay On Top", &TCityListForm::OnTop1Click);
+  OnTop1 = add(View1, "Stay On Top", [this] { OnTop1Click(); });
   for (QAction* a : {AllCity, HotList, TimeForecast1, OnTop1}) a->setCheckable(true);
   N1->setVisible(false);
   OnTop1->setVisible(false);
@@ -116,18 +112,18 @@ void TCityListForm::buildMenus() {
   Set1 = Alarm1->addAction("Settings");
   Off1 = Alarm1->addAction("Cancel");
   Off1->setEnabled(false);
-  connect(Set1, &QAction::triggered, this, [this] {
-    if (hooks_) RunReported(ctx_.dialogs, [this] { hooks_->alarmSettings(); });
-  });
-  connect(Off1, &QAction::triggered, this, [this] {
-    if (hooks_) RunReported(ctx_.dialogs, [this] { hooks_->alarmCancel(); });
-  });
+  connect(Set1, &QAction::triggered, this, reported([this] {
+            if (hooks_) hooks_->alarmSettings();
+          }));
+  connect(Off1, &QAction::triggered, this, reported([this] {
+            if (hooks_) hooks_->alarmCancel();
+          }));
 
   Help1 = menuBar()->addMenu("&Help");
   Index1 = Help1->addAction("&Index");
   Index1->setShortcut(QKeySequence("Ctrl+I"));
   connect(Index1, &QAction::triggered, this, [this] { ctx_.shell.showHelp(""); });
-  About1 = addShell(Help1, "About", &Shell::showAbout);
+  About1 = add(Help1, "About", [this] { ctx_.shell.showAbout(); });
 
   // Ctrl+A and Ctrl+H open their menus; Ctrl+I belongs to the help index.
   auto* openAlarm = new QAction(this);
@@ -214,7 +210,7 @@ void TCityListForm::buildPanels() {
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(60000);
-  connect(Timer1, &QTimer::timeout, this, [this] { RunReported(ctx_.dialogs, [this] { Timer1Timer(); }); });
+  connect(Timer1, &QTimer::timeout, this, reported([this] { Timer1Timer(); }));
   Timer1->start();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
 #include "common/app_context.h"
 #include "common/time_text.h"
@@ -143,6 +144,8 @@ class TCityListForm : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Runs a handler as every event does: an error is shown, the program goes on.
+  std::function<void()> reported(std::function<void()> handler);
   void buildMenus();
   void buildPanels();
   void buildForecastPanel(QVBoxLayout& column);
