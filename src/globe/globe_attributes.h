@@ -30,7 +30,7 @@ class TGlobeAttribute : public TGlobePersistant {
   virtual TGlobeAttribute* CopyToLayer(TGlobeLayer& target) const = 0;
   virtual void ResetCache() const {}
   // Takes the attribute out of its layer and destroys it.
-  void Delete();
+  virtual void Delete();
 };
 
 class TGlobePen : public TGlobeAttribute {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the layer-file fuzz target with clang (address and undefined
 # sanitizers) in BUILD_DIR and runs it for SECONDS; fails on any crash,
-# sanitizer report, timeout or out-of-memory.
+# sanitizer report, timeout or out-of-memory (the failing input is saved in
+# BUILD_DIR as crash-*, timeout-* or oom-*).
 #   tests/globe/fuzz/run-fuzz.sh BUILD_DIR [SECONDS]
 # Needs clang and its runtime libraries (Debian: clang libclang-rt-14-dev).
 set -euo pipefail
@@ -18,4 +19,4 @@ corpus="$build_dir/globe-layer-corpus"
 mkdir -p "$corpus"
 "$build_dir/tests/globe/fuzz/globe_layer_fuzz" \
   -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
-  -print_final_stats=1 "$corpus" "$here/seeds"
+  -artifact_prefix="$build_dir/" -print_final_stats=1 "$corpus" "$here/seeds"
