@@ -210,6 +210,9 @@ void TCityListForm::buildPanels() {
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(60000);
+  // Every minute must get its tick, or an alarm in that minute is missed: a
+  // coarse timer may stretch the interval by seconds.
+  Timer1->setTimerType(Qt::PreciseTimer);
   connect(Timer1, &QTimer::timeout, this, reported([this] { Timer1Timer(); }));
   Timer1->start();
 }

@@ -155,6 +155,7 @@ class TCityListForm : public QMainWindow {
   void lockMenus(bool locked);
   void showForecast(TimeOfDay entered);
   void copyChecksToFlags();
+  void enableTimer();
   void rememberListPositions();
   void restoreListPositions();
   void fitListWidth();

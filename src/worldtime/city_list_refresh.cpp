@@ -52,7 +52,7 @@ void TCityListForm::RebuildLists() {
   const UtcTime now = ctx_.clock.utcNow();
   // A rule error stops here, before the lists change, so they keep their rows.
   RefreshHourOffsets(table_, now);
-  Timer1->start();
+  enableTimer();
 
   rebuilding_ = true;
   CityCheckBox->clear();
@@ -100,13 +100,18 @@ void TCityListForm::saveCheckStates() {
   SaveHotListFlags(ctx_.workDir, table_);
 }
 
+void TCityListForm::enableTimer() {
+  // Restarting a running timer would move its ticks and could skip a minute.
+  if (!Timer1->isActive()) Timer1->start();
+}
+
 void TCityListForm::AllCityClick() {
-  Timer1->start();
+  enableTimer();
   showAllCitiesView();
 }
 
 void TCityListForm::HotListClick() {
-  Timer1->start();
+  enableTimer();
   copyChecksToFlags();
   if (checksChanged_) RebuildLists();
   showHotListView();
