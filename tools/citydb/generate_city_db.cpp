@@ -28,6 +28,7 @@
 #include "rule_fit.h"
 #include "worldtime/city_files.h"
 #include "worldtime/local_time.h"
+#include "tool_options.h"
 #include "zone_clock.h"
 
 namespace meridex::citydb {
@@ -51,12 +52,7 @@ struct Options {
 }
 
 int ParseInt(const std::string& text, const char* what) {
-  try {
-    std::size_t used = 0;
-    const int value = std::stoi(text, &used);
-    if (used == text.size()) return value;
-  } catch (const std::exception&) {
-  }
+  if (const auto value = WholeNumber(text)) return *value;
   Usage(std::string(what) + " must be a whole number, not \"" + text + "\"");
 }
 

@@ -35,6 +35,7 @@
 #include "common/time_text.h"
 #include "worldtime/city_files.h"
 #include "worldtime/local_time.h"
+#include "tool_options.h"
 #include "zone_clock.h"
 
 namespace meridex::citydb {
@@ -86,13 +87,9 @@ Options ParseOptions(int argc, char** argv) {
     } else if (arg == "--approximations") {
       o.approximations = value;
     } else if (arg == "--from-year" || arg == "--years") {
-      int n = 0;
-      try {
-        n = std::stoi(value);
-      } catch (const std::exception&) {
-        Usage(arg + " must be a number");
-      }
-      (arg == "--years" ? o.years : o.fromYear) = n;
+      const auto n = WholeNumber(value);
+      if (!n) Usage(arg + " must be a whole number, not \"" + value + "\"");
+      (arg == "--years" ? o.years : o.fromYear) = *n;
     } else {
       Usage("unknown option " + arg);
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/test_rules.h"
+
 namespace meridex::citydb {
 namespace {
 
@@ -25,20 +27,6 @@ struct Seasons {
 // Local wall-clock time `minutes` past midnight of `day` at `offset` minutes east, in UTC.
 sys_seconds At(sys_days day, int minutes, int offset) {
   return sys_seconds{day} + std::chrono::minutes{minutes - offset};
-}
-
-DaylightSavingRule Rule(int startMonth, int startDay, int startWeekDay, int startHour, int endMonth,
-                        int endDay, int endSundayFlag, int endHour) {
-  DaylightSavingRule r;
-  r.StartMonth = static_cast<std::uint8_t>(startMonth);
-  r.StartDay = static_cast<std::uint8_t>(startDay);
-  r.StartWeekDay = static_cast<std::uint8_t>(startWeekDay);
-  r.StartHour = static_cast<std::uint8_t>(startHour);
-  r.EndMonth = static_cast<std::uint8_t>(endMonth);
-  r.EndDay = static_cast<std::uint8_t>(endDay);
-  r.EndSundayFlag = static_cast<std::uint8_t>(endSundayFlag);
-  r.EndHour = static_cast<std::uint8_t>(endHour);
-  return r;
 }
 
 const Seasons kNewYork{-300, [](int y) {

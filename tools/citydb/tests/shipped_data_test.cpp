@@ -3,6 +3,8 @@
 // left-out zones, the Hot List and the preferences record.
 
 #include <gtest/gtest.h>
+
+#include "tests/test_rules.h"
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,20 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kData = MERIDEX_DATA_DIR;
-
-DaylightSavingRule Rule(int startMonth, int startDay, int startWeekDay, int startHour, int endMonth,
-                        int endDay, int endSundayFlag, int endHour) {
-  DaylightSavingRule r;
-  r.StartMonth = static_cast<std::uint8_t>(startMonth);
-  r.StartDay = static_cast<std::uint8_t>(startDay);
-  r.StartWeekDay = static_cast<std::uint8_t>(startWeekDay);
-  r.StartHour = static_cast<std::uint8_t>(startHour);
-  r.EndMonth = static_cast<std::uint8_t>(endMonth);
-  r.EndDay = static_cast<std::uint8_t>(endDay);
-  r.EndSundayFlag = static_cast<std::uint8_t>(endSundayFlag);
-  r.EndHour = static_cast<std::uint8_t>(endHour);
-  return r;
-}
 
 class ShippedData : public ::testing::Test {
  protected:
