@@ -186,6 +186,27 @@ void DrawRaw(QImage& image, const CapturingCanvas& capture) {
   }
 }
 
+// The same polygons drawn through the engine's canvas, without the engine.
+void BM_CanvasReplay(benchmark::State& state) {
+  Scene& s = TheScene();
+  const CapturingCanvas& capture = Captured();
+  std::vector<std::vector<TPoint>> points;
+  for (const auto& shape : capture.shapes) {
+    points.emplace_back();
+    for (const QPoint& q : shape.points) points.back().push_back({q.x(), q.y()});
+  }
+  for (auto _ : state) {
+    s.image.fill(Qt::black);
+    TQtGlobeCanvas canvas(s.image);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      canvas.SetPen(capture.shapes[i].pen);
+      canvas.SetBrush(capture.shapes[i].brush);
+      canvas.Polygon(points[i].data(), static_cast<int>(points[i].size()));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * kBlobs * kVertices);
+}
+
 void BM_RawQPainter(benchmark::State& state) {
   Scene& s = TheScene();
   const CapturingCanvas& capture = Captured();
@@ -228,6 +249,7 @@ BENCHMARK(BM_LoadLayerFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineRender)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineRenderAfterZoom)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineWithoutDrawing)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CanvasReplay)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawQPainter)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EngineVsRaw)->Unit(benchmark::kMillisecond);
 

@@ -1,6 +1,8 @@
 #include "globe/spherical_prj.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "globe/globe_units.h"
 
@@ -118,23 +120,104 @@ void TSphericalPrj::BuildCache(const TLLPointList& list, TProjectionCache& cache
 
 namespace {
 
+// One cached point times a row of a matrix, in extended precision.
+inline long double Dot(const T3DPoint& p, const long double* row) {
+  const long double x = p.X, y = p.Y, z = p.Z;
+  return x * row[0] + y * row[1] + z * row[2];
+}
+
+// How far P . row computed in doubles (with the row rounded to doubles) may
+// lie from the same product computed in extended precision, for any point of
+// 32-bit coordinates: the double sum of three products is within
+// 4.01 * 2^-53 * T of the exact value and the extended sum within
+// 3.01 * 2^-64 * T, where T = sum |P_i| |row_i| < 2^31 * sum |row_i|.
+// 2^-48 * that (2^-17 * sum |row_i|) leaves a factor of four to spare.
+inline double DoubleError(const long double* row) {
+  const long double t = std::fabs(row[0]) + std::fabs(row[1]) + std::fabs(row[2]);
+  return static_cast<double>(t) * 0x1p-17;
+}
+
+// a when pick, else b, without a branch.
+inline double Select(bool pick, double a, double b) {
+  const std::uint64_t mask = 0 - static_cast<std::uint64_t>(pick);
+  return std::bit_cast<double>((std::bit_cast<std::uint64_t>(a) & mask) |
+                               (std::bit_cast<std::uint64_t>(b) & ~mask));
+}
+
 // The cached points times the view matrix, into out; returns the count.
+//
+// The result is that of the extended-precision arithmetic, point for point.
+// Each point is first multiplied in doubles, which is several times faster;
+// the double results are used only where they provably decide everything
+// the extended ones would: the point is clearly in front, neither coordinate
+// is near a half pixel (where rounding could go the other way), and the
+// distances to the last point kept are not near one pixel. Otherwise the
+// point is done again in extended precision, as are all points behind the
+// globe, which are pushed onto the limb.
+//
 // Small: the radius is far below the 64-bit limit, so offsets (all within
 // the radius, or pushed onto it) round without a range check.
 template <bool Small>
 int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, long double radius,
                  std::int64_t cx, std::int64_t cy, TLLPoint* out) {
   const auto round = [](long double v) { return Small ? std::llrint(v) : Round64(v); };
-  const long double m0 = m[0], m1 = m[1], m2 = m[2], m3 = m[3], m4 = m[4], m5 = m[5];
-  const long double m6 = m[6], m7 = m[7], m8 = m[8];
+  const long double* rowX = &m[0];
+  const long double* rowY = &m[3];
+  const long double* rowDepth = &m[6];
+  const double d0 = static_cast<double>(m[0]), d1 = static_cast<double>(m[1]),
+               d2 = static_cast<double>(m[2]), d3 = static_cast<double>(m[3]),
+               d4 = static_cast<double>(m[4]), d5 = static_cast<double>(m[5]),
+               d6 = static_cast<double>(m[6]), d7 = static_cast<double>(m[7]),
+               d8 = static_cast<double>(m[8]);
+  const double errX = DoubleError(rowX), errY = DoubleError(rowY);
+  const double errDepth = DoubleError(rowDepth);
+  // The last point kept: exactly (lastX, lastY) when lastExact, else the
+  // extended product of point lastIndex; (lastXd, lastYd) is always within
+  // (lastErrX, lastErrY) of it.
   long double lastX = 2147483647.0L, lastY = 2147483647.0L;
+  bool lastExact = true;
+  std::int32_t lastIndex = 0;
+  double lastXd = 2147483647.0, lastYd = 2147483647.0, lastErrX = 0, lastErrY = 0;
   int n = 0;
   for (std::int32_t j = 0; j < count; ++j) {
-    const long double px = p[j].X, py = p[j].Y, pz = p[j].Z;
-    const long double depth = px * m6 + py * m7 + pz * m8;
-    long double fx = px * m0 + py * m1 + pz * m2;
-    long double fy = px * m3 + py * m4 + pz * m5;
-    if (depth >= 0) [[unlikely]] {
+    const T3DPoint& q = p[j];
+    if constexpr (Small) {
+      const double x = q.X, y = q.Y, z = q.Z;
+      const double depth = x * d6 + y * d7 + z * d8;
+      const double fx = x * d0 + y * d1 + z * d2;
+      const double fy = x * d3 + y * d4 + z * d5;
+      const std::int64_t ix = std::llrint(fx), iy = std::llrint(fy);
+      const double dx = std::fabs(lastXd - fx), dy = std::fabs(lastYd - fy);
+      // 2^-40 (d + 1) covers the rounding of the subtraction itself. The
+      // tests are combined without branches: all but a few points pass.
+      const bool sure = (depth < -errDepth) &
+                        (0.5 - std::fabs(fx - static_cast<double>(ix)) > errX) &
+                        (0.5 - std::fabs(fy - static_cast<double>(iy)) > errY) &
+                        (std::fabs(dx - 1) > errX + lastErrX + 0x1p-40 * (dx + 1)) &
+                        (std::fabs(dy - 1) > errY + lastErrY + 0x1p-40 * (dy + 1));
+      if (sure) [[likely]] {
+        // A point within a pixel of the last one is dropped. Without a
+        // branch (the entry is overwritten by the next point kept): in a
+        // detailed coastline about every other point goes either way.
+        const bool keep = (dx >= 1) | (dy >= 1);
+        out[n] = {Wrap32(ix + cx), Wrap32(iy + cy)};
+        n += keep;
+        lastExact = lastExact & !keep;
+        lastIndex = keep ? j : lastIndex;
+        lastXd = Select(keep, fx, lastXd);
+        lastYd = Select(keep, fy, lastYd);
+        lastErrX = Select(keep, errX, lastErrX);
+        lastErrY = Select(keep, errY, lastErrY);
+        continue;
+      }
+    }
+    if (!lastExact) {
+      lastX = Dot(p[lastIndex], rowX);
+      lastY = Dot(p[lastIndex], rowY);
+      lastExact = true;
+    }
+    long double fx = Dot(q, rowX), fy = Dot(q, rowY);
+    if (Dot(q, rowDepth) >= 0) {
       // Behind the globe: push the point radially onto the limb and skip the
       // next 32 points, which are most likely hidden too.
       const long double h = Hypot(fy, fx);
@@ -148,14 +231,14 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, long 
       }
       j += 32;
     }
-    // A point within a pixel of the last one is dropped. Without a branch
-    // (the entry is overwritten by the next point kept): in a detailed
-    // coastline about every other point goes either way.
-    const bool keep = !(std::fabs(lastX - fx) < 1 && std::fabs(lastY - fy) < 1);
-    out[n] = {Wrap32(round(fx) + cx), Wrap32(round(fy) + cy)};
-    n += keep;
-    lastX = keep ? fx : lastX;
-    lastY = keep ? fy : lastY;
+    if (std::fabs(lastX - fx) < 1 && std::fabs(lastY - fy) < 1) continue;  // same pixel
+    out[n++] = {Wrap32(round(fx) + cx), Wrap32(round(fy) + cy)};
+    lastX = fx;
+    lastY = fy;
+    lastXd = static_cast<double>(fx);
+    lastYd = static_cast<double>(fy);
+    lastErrX = 0x1p-52 * std::fabs(lastXd);
+    lastErrY = 0x1p-52 * std::fabs(lastYd);
   }
   return n;
 }

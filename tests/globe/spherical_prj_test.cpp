@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
 #include "globe/globe_units.h"
 #include "projection_host.h"
 
@@ -158,6 +163,115 @@ TEST(Sphere, CacheKeepsOnePointPerPixelStep) {
   prj.ProjectPointList(list, cache);
   // Kept: 0, 1,200, 2,400, 3,600.
   EXPECT_EQ(cache->Count, 4);
+}
+
+// The cached projection done the plain way, every product in extended
+// precision: what the fast path must reproduce point for point.
+std::vector<TLLPoint> ProjectPlainly(const TSphericalPrj& prj, const TWorld3DPrjData& cache) {
+  const TMatrix3& m = prj.ViewMatrix;
+  std::vector<TLLPoint> out;
+  long double lastX = 2147483647.0L, lastY = 2147483647.0L;
+  for (std::int32_t j = 0; j < cache.Count; ++j) {
+    const T3DPoint& p = cache.Points[static_cast<std::size_t>(j)];
+    const long double x = p.X, y = p.Y, z = p.Z;
+    long double fx = x * m[0] + y * m[1] + z * m[2];
+    long double fy = x * m[3] + y * m[4] + z * m[5];
+    if (x * m[6] + y * m[7] + z * m[8] >= 0) {
+      const long double h = Hypot(fy, fx);
+      const long double k = h > 0 ? prj.RadiusPixels / h : 0;
+      fx = h > 0 ? fx * k : prj.RadiusPixels;
+      fy = h > 0 ? fy * k : 0;
+      j += 32;
+    }
+    if (std::fabs(lastX - fx) < 1 && std::fabs(lastY - fy) < 1) continue;
+    out.push_back({static_cast<std::int32_t>(std::llrint(fx) + prj.CenterX),
+                   static_cast<std::int32_t>(std::llrint(fy) + prj.CenterY)});
+    lastX = fx;
+    lastY = fy;
+  }
+  return out;
+}
+
+TProjectionCache CacheOf(const std::vector<T3DPoint>& points) {
+  auto cache = std::make_unique<TWorld3DPrjData>(static_cast<std::int32_t>(points.size()));
+  std::copy(points.begin(), points.end(), cache->Points.begin());
+  return cache;
+}
+
+void ExpectSameAsPlain(TSphericalPrj& prj, const std::vector<T3DPoint>& points) {
+  TProjectionCache cache = CacheOf(points);
+  const TLLPointList unused;
+  const int n = prj.ProjectPointList(unused, cache);
+  const std::vector<TLLPoint> expected = ProjectPlainly(prj, *cache);
+  ASSERT_EQ(n, static_cast<int>(expected.size()));
+  for (int i = 0; i < n; ++i) ASSERT_EQ(prj.Point(i), expected[static_cast<std::size_t>(i)]) << i;
+}
+
+// Scales a hair above and below one half, held exactly in extended
+// precision but not in a double (where both are one half): coordinates of
+// 4i + 1 land a hair off half a pixel, steps of 2 a hair off one pixel,
+// where doubles would decide the rounding and the dropping the other way.
+TEST(SphereCache, HalfPixelsAndOnePixelStepsFollowExtendedPrecision) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  prj.SetView(0, 0, 1.0L / 5400000, 0);
+  prj.CenterX = 100;
+  prj.CenterY = 200;
+  for (const long double scale : {0.5L + 0x1p-62L, 0.5L - 0x1p-62L}) {
+    const bool above = scale > 0.5L;
+    prj.ViewMatrix = {scale, 0, 0, 0, scale, 0, 0, 0, 1};
+    prj.RadiusPixels = 1000;
+    std::vector<T3DPoint> halves, steps, halvesY, stepsY;
+    for (int i = 0; i < 40; ++i) {
+      halves.push_back({4 * i + 1, 4 * i, -5});
+      halvesY.push_back({4 * i, 4 * i + 1, -5});
+      steps.push_back({2 * i, 0, -5});
+      stepsY.push_back({0, 2 * i, -5});
+    }
+    std::vector<T3DPoint> mixed = halves;
+    mixed.push_back({81, 7, 0});  // on the limb: pushed out, the next 32 skipped
+    mixed.insert(mixed.end(), steps.begin(), steps.end());
+    for (const auto& points : {halves, halvesY, steps, stepsY, mixed})
+      ExpectSameAsPlain(prj, points);
+
+    // 4i + 1 times the scale is a hair above or below i + one half.
+    TProjectionCache cache = CacheOf(halves);
+    ASSERT_EQ(prj.ProjectPointList(TLLPointList(), cache), 40);
+    EXPECT_EQ(prj.Point(0), (TLLPoint{above ? 101 : 100, 200}));
+    EXPECT_EQ(prj.Point(1), (TLLPoint{above ? 103 : 102, 202}));
+    // Steps a hair below one pixel drop points (in doubles they would be
+    // exactly one pixel and all be kept).
+    cache = CacheOf(steps);
+    const int kept = prj.ProjectPointList(TLLPointList(), cache);
+    if (above) EXPECT_EQ(kept, 40);
+    else EXPECT_LT(kept, 40);
+  }
+}
+
+TEST(SphereCache, RandomViewsAndCoastlinesFollowExtendedPrecision) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  std::mt19937 random(7);
+  std::uniform_int_distribution<GlobeUnit> angle(-GU_180, GU_180 - 1);
+  std::uniform_real_distribution<double> zoom(0.2, 3000), step(-0.002, 0.002);
+  for (int view = 0; view < 200; ++view) {
+    const long double scale = static_cast<long double>(zoom(random)) / 309393000.0L;
+    prj.CenterX = 400 + view;
+    prj.CenterY = 300 - view;
+    prj.SetView(angle(random) / 2, angle(random), scale, view % 4 == 0 ? angle(random) : 0);
+    // A coastline-like walk over the sphere, in the cache's units.
+    std::vector<T3DPoint> points;
+    double lon = step(random) * 1000, lat = step(random) * 500;
+    for (int i = 0; i < 3000; ++i) {
+      lon += step(random) * (view % 3 == 0 ? 50 : 1);
+      lat = std::clamp(lat + step(random), -1.5, 1.5);
+      const double r = 309393000;
+      points.push_back({static_cast<std::int32_t>(std::lround(r * std::cos(lat) * std::cos(lon))),
+                        static_cast<std::int32_t>(std::lround(r * std::sin(lat))),
+                        static_cast<std::int32_t>(std::lround(r * std::cos(lat) * std::sin(lon)))});
+    }
+    ExpectSameAsPlain(prj, points);
+  }
 }
 
 }  // namespace
