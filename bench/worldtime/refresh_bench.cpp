@@ -15,10 +15,10 @@ using namespace meridex;
 CityTable FullTable() {
   CityTable table;
   const DaylightSavingRule rules[] = {
-      {},                                  // none
-      {1, 1, 11, 1, 2, 1, 3, 8},           // second Sunday of March to first of November
-      {2, 1, 10, 25, 2, 1, 3, 25},         // last Sundays of March and October
-      {2, 1, 4, 1, 2, 1, 10, 1},           // southern hemisphere
+      {},                           // none
+      {1, 1, 11, 1, 2, 1, 3, 8},    // second Sunday of March to first of November
+      {2, 1, 10, 25, 2, 1, 3, 25},  // last Sundays of March and October
+      {2, 1, 4, 1, 2, 1, 10, 1},    // southern hemisphere
   };
   for (int i = 0; i < kMaxCities; ++i) {
     CityEntry e;

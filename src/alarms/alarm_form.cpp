@@ -125,7 +125,8 @@ void TAlarmForm::FormShow() {
   if (alarm_.AlarmSet != 1) {
     const int index = cityList_.selectedTableIndex();
     if (index >= 0 && index < table_.Count) {
-      AlarmCityLabel->setText(QString::fromStdString(table_.Entries[static_cast<std::size_t>(index)].Name));
+      AlarmCityLabel->setText(
+          QString::fromStdString(table_.Entries[static_cast<std::size_t>(index)].Name));
     }
     AlarmButton->setEnabled(true);
     AlarmCancel->setEnabled(false);

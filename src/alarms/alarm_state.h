@@ -13,8 +13,8 @@ enum : int { kSoundNone = 0, kSoundPhone = 1, kSoundRooster = 2 };
 
 // The one alarm, shared by the alarm windows and the city list's check.
 struct AlarmState {
-  int AlarmSet = 0;    // 1 while an alarm is set
-  int AlarmSound = 0;  // kSoundNone, kSoundPhone or kSoundRooster
+  int AlarmSet = 0;           // 1 while an alarm is set
+  int AlarmSound = 0;         // kSoundNone, kSoundPhone or kSoundRooster
   std::string AlarmCity;      // the location's stored name, padding included
   std::string AlarmTimeText;  // "hh:mm a/p", compared with LocalTimeText
   std::string AlarmMessage;   // shown in full; stored cut to 45 characters

@@ -5,15 +5,15 @@
 #include <QLabel>
 #include <QPushButton>
 
-
 namespace meridex {
 
 TAlarmWiz::TAlarmWiz(AppContext&, QWidget* parent)
-    : StepWizard("MX Alarm Wizard", QSize(324, 129),
-                 {"Click on the location that the alarm will be set for. ",
-                  "Then press the \"Continue\" button."},
-                 {"Set the time, alarm sound and message. ", "Then press the \"Set Alarm\" button."},
-                 Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint, parent) {
+    : StepWizard(
+          "MX Alarm Wizard", QSize(324, 129),
+          {"Click on the location that the alarm will be set for. ",
+           "Then press the \"Continue\" button."},
+          {"Set the time, alarm sound and message. ", "Then press the \"Set Alarm\" button."},
+          Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint, parent) {
   setObjectName("AlarmWiz");
   AlWizCon = new QPushButton("Continue >>", this);
   AlCan = new QPushButton("Cancel", this);

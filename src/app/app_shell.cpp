@@ -74,7 +74,8 @@ void TAppShell::toolWindowClosing(ToolWindow closing) {
   }
   const bool isMain =
       (closing == ToolWindow::CityList && prefs_.MainWindow == MainWindowKind::CityList) ||
-      (closing == ToolWindow::UnitConversion && prefs_.MainWindow == MainWindowKind::UnitConversion) ||
+      (closing == ToolWindow::UnitConversion &&
+       prefs_.MainWindow == MainWindowKind::UnitConversion) ||
       (closing == ToolWindow::WorldView && prefs_.MainWindow == MainWindowKind::WorldView);
   if (anotherVisible) return;  // the window is only hidden
   // The main window closing alone ends the program; so does the last of the

@@ -6,7 +6,7 @@ std::vector<WindowId> CreationOrder(std::string_view startupView) {
   using enum WindowId;
   // The windows after the first few are created in the same order whatever
   // the start-up view.
-  const std::vector<WindowId> tail{AlarmSettings, AlarmMessage, UnitHelp,   MapViewHelp,
+  const std::vector<WindowId> tail{AlarmSettings, AlarmMessage, UnitHelp,      MapViewHelp,
                                    AlarmWizard,   AddWizard,    ForecastWizard};
   std::vector<WindowId> order;
   if (startupView == "a" || startupView == "c") {

@@ -44,10 +44,11 @@ void THelpWindow::showPage(const std::string& page) {
   if (std::filesystem::exists(file)) {
     browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(file.string())));
   } else {
-    browser_->setHtml(QString("<h2>Help page missing</h2><p>The help page <b>%1</b> was not found in "
-                              "<tt>%2</tt>.</p>")
-                          .arg(QString::fromStdString(name).toHtmlEscaped(),
-                               QString::fromStdString(helpDir_.string()).toHtmlEscaped()));
+    browser_->setHtml(
+        QString("<h2>Help page missing</h2><p>The help page <b>%1</b> was not found in "
+                "<tt>%2</tt>.</p>")
+            .arg(QString::fromStdString(name).toHtmlEscaped(),
+                 QString::fromStdString(helpDir_.string()).toHtmlEscaped()));
   }
 }
 

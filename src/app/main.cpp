@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
   QtDialogs dialogs;
   QtSoundPlayer sound;
   // All data files are looked up in the working directory.
-  return RunProgram(std::filesystem::current_path(),
-                    MeridexApp::Seams{clock, dialogs, sound, ScreenPixelsPerInch,
-                                      [] { QApplication::quit(); }},
-                    [] { return QApplication::exec(); });
+  return RunProgram(
+      std::filesystem::current_path(),
+      MeridexApp::Seams{clock, dialogs, sound, ScreenPixelsPerInch, [] { QApplication::quit(); }},
+      [] { return QApplication::exec(); });
 }

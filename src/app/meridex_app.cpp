@@ -20,7 +20,12 @@ namespace meridex {
 
 MeridexApp::MeridexApp(std::filesystem::path workDir, Seams seams)
     : shell(prefs, calcLink, workDir / "help", std::move(seams.quit)),
-      ctx{seams.clock, seams.dialogs, seams.sound, shell, prefs, std::move(workDir),
+      ctx{seams.clock,
+          seams.dialogs,
+          seams.sound,
+          shell,
+          prefs,
+          std::move(workDir),
           std::move(seams.pixelsPerInch)} {}
 
 MeridexApp::~MeridexApp() = default;

@@ -38,7 +38,8 @@ TOptionForm::TOptionForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
   BitBtn1->setGeometry(166, 16, 80, 26);
   BitBtn3 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "Close", this);
   BitBtn3->setGeometry(166, 52, 80, 26);
-  connect(BitBtn1, &QPushButton::clicked, this, [this] { RunReported(ctx_.dialogs, [this] { BitBtn1Click(); }); });
+  connect(BitBtn1, &QPushButton::clicked, this,
+          [this] { RunReported(ctx_.dialogs, [this] { BitBtn1Click(); }); });
   connect(BitBtn3, &QPushButton::clicked, this, &QDialog::close);
 
   RunReported(ctx_.dialogs, [this] { FormCreate(); });

@@ -29,7 +29,7 @@ void PaintProductPicture(QPainter& p, const QRect& area) {
   p.setPen(QPen(QColor(220, 240, 255, 150), 1));
   for (int i = 1; i < 6; ++i) {
     const double a = i * M_PI / 6;
-    p.drawEllipse(c, r * std::abs(std::cos(a)), r);       // meridians
+    p.drawEllipse(c, r * std::abs(std::cos(a)), r);  // meridians
     const double y = r * std::cos(a);
     const double w = r * std::sin(a);
     p.drawLine(QPointF(c.x() - w, c.y() - y), QPointF(c.x() + w, c.y() - y));  // parallels

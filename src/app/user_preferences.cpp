@@ -30,7 +30,8 @@ Bytes ReadRecordFile(const std::filesystem::path& file) {
 }
 
 // Rewrites record 0 after `patch` has replaced its own fields.
-void Rewrite(const std::filesystem::path& dir, const std::function<void(std::span<std::uint8_t>)>& patch) {
+void Rewrite(const std::filesystem::path& dir,
+             const std::function<void(std::span<std::uint8_t>)>& patch) {
   const std::filesystem::path file = dir / kPreferencesFile;
   Bytes bytes = ReadRecordFile(file);
   patch(std::span<std::uint8_t>(bytes.data(), kPreferencesRecordSize));
@@ -81,8 +82,8 @@ Bytes EncodeUserPreferences(const UserPreferences& p) {
   Bytes r(kPreferencesRecordSize, 0);
   WriteShortString(r, kStartupViewAt, kStartupViewMax, p.StartupView);
   WriteShortString(r, kStayOnTopAt, kStayOnTopMax, p.StayOnTop);
-  PutAlarmFields(r, AlarmPreferences{p.AlarmTime, p.AlarmCity, p.AlarmMessage, p.AlarmSet,
-                                     p.AlarmSound});
+  PutAlarmFields(
+      r, AlarmPreferences{p.AlarmTime, p.AlarmCity, p.AlarmMessage, p.AlarmSet, p.AlarmSound});
   return r;
 }
 

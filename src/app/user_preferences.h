@@ -13,11 +13,12 @@ inline constexpr std::size_t kPreferencesRecordSize = 89;
 
 // The one record of the preferences file.
 struct UserPreferences {
-  std::string StartupView;   // max 1: "a" All Cities, "b" Unit Conversions, "c" Hot List, "d" World Map
-  std::string StayOnTop;     // max 1: "a" city list on top, "b" normal
-  std::string AlarmTime;     // max 8: as typed, e.g. "12:00 AM"
-  std::string AlarmCity;     // max 27: the location's stored name, padding included
-  std::string AlarmMessage;  // max 45
+  std::string
+      StartupView;  // max 1: "a" All Cities, "b" Unit Conversions, "c" Hot List, "d" World Map
+  std::string StayOnTop;        // max 1: "a" city list on top, "b" normal
+  std::string AlarmTime;        // max 8: as typed, e.g. "12:00 AM"
+  std::string AlarmCity;        // max 27: the location's stored name, padding included
+  std::string AlarmMessage;     // max 45
   std::uint8_t AlarmSet = 0;    // 1 an alarm is set
   std::uint8_t AlarmSound = 0;  // 0 none, 1 phone ring, 2 rooster call
 

@@ -10,8 +10,7 @@ namespace meridex {
 std::string FormatTime12(TimeOfDay time) {
   const int hour12 = time.hour % 12 == 0 ? 12 : time.hour % 12;
   char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d %c", hour12, time.minute,
-                time.hour < 12 ? 'a' : 'p');
+  std::snprintf(text, sizeof text, "%02d:%02d %c", hour12, time.minute, time.hour < 12 ? 'a' : 'p');
   return text;
 }
 

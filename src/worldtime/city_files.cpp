@@ -18,8 +18,8 @@ DaylightSavingRule ReadRule(std::span<const std::uint8_t> r, std::size_t at) {
 }
 
 void WriteRule(std::span<std::uint8_t> r, std::size_t at, const DaylightSavingRule& rule) {
-  const std::uint8_t bytes[8] = {rule.EndHour,   rule.EndSundayFlag, rule.EndMonth,
-                                 rule.EndDay,    rule.StartHour,     rule.StartWeekDay,
+  const std::uint8_t bytes[8] = {rule.EndHour,    rule.EndSundayFlag, rule.EndMonth,
+                                 rule.EndDay,     rule.StartHour,     rule.StartWeekDay,
                                  rule.StartMonth, rule.StartDay};
   for (std::size_t i = 0; i < 8; ++i) r[at + i] = bytes[i];
 }

@@ -82,8 +82,9 @@ void TCityListForm::NCCancelBtnClick() {
 void TCityListForm::NCOKBtnClick() {
   const int source = CityCheckBox->currentRow();
   if (source < 0 || source >= table_.Count) {
-    ctx_.dialogs.warning("Highlight the location in the All Cities List that shares the new "
-                         "location's time, then press \"Finish\".");
+    ctx_.dialogs.warning(
+        "Highlight the location in the All Cities List that shares the new "
+        "location's time, then press \"Finish\".");
     return;
   }
   // Ticks made since the last refresh move with their rows.

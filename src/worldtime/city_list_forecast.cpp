@@ -98,12 +98,14 @@ void TCityListForm::showForecast(TimeOfDay entered) {
   int source = CityCheckBox->currentRow();
   int height = ForecastAllHeight(ctx_.pixelsPerInch());
   if (listView_ == 1) {
-    if (CityHotList->currentRow() >= 0) source = table_.hotListRowToIndex(CityHotList->currentRow());
+    if (CityHotList->currentRow() >= 0)
+      source = table_.hotListRowToIndex(CityHotList->currentRow());
     height = ForecastHotListHeight(CityHotList->count());
   }
   if (source < 0 || source >= table_.Count) {
-    ctx_.dialogs.warning("Highlight the location to forecast from in the list, then choose "
-                         "Time Forecast again.");
+    ctx_.dialogs.warning(
+        "Highlight the location to forecast from in the list, then choose "
+        "Time Forecast again.");
     return;
   }
   ForeCastList->clear();

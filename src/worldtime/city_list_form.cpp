@@ -128,10 +128,12 @@ void TCityListForm::buildMenus() {
   // Ctrl+A and Ctrl+H open their menus; Ctrl+I belongs to the help index.
   auto* openAlarm = new QAction(this);
   openAlarm->setShortcut(QKeySequence("Ctrl+A"));
-  connect(openAlarm, &QAction::triggered, this, [this] { menuBar()->setActiveAction(Alarm1->menuAction()); });
+  connect(openAlarm, &QAction::triggered, this,
+          [this] { menuBar()->setActiveAction(Alarm1->menuAction()); });
   auto* openHelp = new QAction(this);
   openHelp->setShortcut(QKeySequence("Ctrl+H"));
-  connect(openHelp, &QAction::triggered, this, [this] { menuBar()->setActiveAction(Help1->menuAction()); });
+  connect(openHelp, &QAction::triggered, this,
+          [this] { menuBar()->setActiveAction(Help1->menuAction()); });
   addAction(openAlarm);
   addAction(openHelp);
 }
@@ -146,7 +148,8 @@ void TCityListForm::buildPanels() {
   body->setContentsMargins(0, 0, 0, 0);
   body->setSpacing(0);
   body->addSpacing(9);  // the left margin panel
-  CityCheckBox = MakeList(central, PixelFont("MS Sans Serif", 11), palette().color(QPalette::ButtonText));
+  CityCheckBox =
+      MakeList(central, PixelFont("MS Sans Serif", 11), palette().color(QPalette::ButtonText));
   CityCheckBox->setItemDelegate(new CityRowDelegate(kRowHeight, CityCheckBox));
   CityHotList = MakeList(central, PixelFont("MS Sans Serif", 12), QColor(0, 128, 128));
   CityHotList->setItemDelegate(new FixedRowDelegate(kRowHeight, CityHotList));
@@ -318,7 +321,8 @@ bool TCityListForm::alarmPicVisible() const { return !AlarmPic->isHidden(); }
 void TCityListForm::fitListWidth() {
   int widest = 0;
   for (int i = 0; i < CityCheckBox->count(); ++i) {
-    widest = std::max(widest, CityCheckBox->fontMetrics().horizontalAdvance(CityCheckBox->item(i)->text()));
+    widest = std::max(widest,
+                      CityCheckBox->fontMetrics().horizontalAdvance(CityCheckBox->item(i)->text()));
   }
   const int scrollBar = CityCheckBox->verticalScrollBar()->sizeHint().width();
   const int width = std::max(178, widest + 24 + scrollBar + 4);

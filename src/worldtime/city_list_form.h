@@ -74,10 +74,10 @@ class TCityListForm : public QMainWindow {
   // The user's own locations.
   void AddLocation1Click();
   void NCNameKeyPress();
-  void Button1Click();      // "Next >>"
-  void NCCancelBtnClick();  // "Cancel"
-  void NCOKBtnClick();      // "Finish"
-  void SpeedButton3Click(); // help
+  void Button1Click();       // "Next >>"
+  void NCCancelBtnClick();   // "Cancel"
+  void NCOKBtnClick();       // "Finish"
+  void SpeedButton3Click();  // help
   void DeleteLocation1Click();
 
   // Recomputes every location's time and refills both lists.

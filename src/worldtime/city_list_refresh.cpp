@@ -1,6 +1,9 @@
 // The city list's refresh, its two views and the Hot List check states.
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -10,10 +13,6 @@
 #include "worldtime/city_row_delegate.h"
 #include "worldtime/list_geometry.h"
 #include "worldtime/local_time.h"
-
-#include <QAction>
-#include <QLabel>
-#include <QMenu>
 
 namespace meridex {
 
@@ -68,8 +67,8 @@ void TCityListForm::RebuildLists() {
     CityCheckBox->addItem(item);
     if (table_.inHotList(i)) CityHotList->addItem(row);
   }
-  Label2->setText(QString::fromStdString("Local Time " +
-                                         FormatTime12(TimeOfDayOf(ctx_.clock.localNow()))));
+  Label2->setText(
+      QString::fromStdString("Local Time " + FormatTime12(TimeOfDayOf(ctx_.clock.localNow()))));
   RestorePosition(CityCheckBox, allTop_, allSelected_);
   RestorePosition(CityHotList, hotTop_, hotSelected_);
   rebuilding_ = false;

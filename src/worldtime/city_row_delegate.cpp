@@ -8,7 +8,8 @@
 namespace meridex {
 
 RowColors CityRowColors(int origin, bool selected, const QPalette& palette) {
-  if (selected) return {palette.color(QPalette::HighlightedText), palette.color(QPalette::Highlight)};
+  if (selected)
+    return {palette.color(QPalette::HighlightedText), palette.color(QPalette::Highlight)};
   if (origin == kOriginCustom) return {QColor(Qt::red), QColor(192, 192, 192)};
   return {palette.color(QPalette::ButtonText), palette.color(QPalette::Base)};
 }
@@ -44,7 +45,8 @@ void CityRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
   painter->restore();
 }
 
-QSize CityRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+QSize CityRowDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
   QSize size = QStyledItemDelegate::sizeHint(option, index);
   size.setHeight(rowHeight_);
   return size;

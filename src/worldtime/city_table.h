@@ -15,9 +15,10 @@ struct DaylightSavingRule {
   std::uint8_t EndMonth = 0;       // 1..12
   std::uint8_t EndDay = 0;         // 1..31
   std::uint8_t StartHour = 0;      // 0..23, standard-time hour at which DST starts
-  std::uint8_t StartWeekDay = 0;   // 0: StartDay itself; 1..7 (Sunday..Saturday): first such day on or after it
-  std::uint8_t StartMonth = 0;     // 1..12, 0 = no daylight saving
-  std::uint8_t StartDay = 0;       // 1..31
+  std::uint8_t StartWeekDay =
+      0;  // 0: StartDay itself; 1..7 (Sunday..Saturday): first such day on or after it
+  std::uint8_t StartMonth = 0;  // 1..12, 0 = no daylight saving
+  std::uint8_t StartDay = 0;    // 1..31
 
   friend bool operator==(const DaylightSavingRule&, const DaylightSavingRule&) = default;
 };
@@ -38,8 +39,8 @@ struct CityEntry {
   std::string Country;
   std::string Longitude;
   std::string Latitude;
-  int WeekDay = 0;            // local weekday 1 = Sunday .. 7 = Saturday; 0 until computed
-  std::string LocalTimeText;  // "hh:mm a/p"; empty until computed
+  int WeekDay = 0;                  // local weekday 1 = Sunday .. 7 = Saturday; 0 until computed
+  std::string LocalTimeText;        // "hh:mm a/p"; empty until computed
   std::uint8_t BaseHourOffset = 0;  // standard hours ahead of UTC modulo 24 (13..23 = -11..-1)
   std::uint8_t HourOffset = 0;      // BaseHourOffset plus one during DST, 24 wrapping to 0
   std::uint8_t MinuteOffset = 0;    // minutes always added to the hour offset

@@ -14,7 +14,8 @@ TimeOfDay ForecastUtcTime(TimeOfDay entered, int sourceHourOffset, int sourceMin
 }
 
 std::string ForecastRowText(const CityEntry& entry, TimeOfDay utc) {
-  const int minutes = ((entry.HourOffset + utc.hour) * 60 + entry.MinuteOffset + utc.minute) % (24 * 60);
+  const int minutes =
+      ((entry.HourOffset + utc.hour) * 60 + entry.MinuteOffset + utc.minute) % (24 * 60);
   std::string row = "  ";
   row.append(FormatTime12(TimeOfDay{minutes / 60, minutes % 60})).append(6, ' ').append(entry.Name);
   return row;

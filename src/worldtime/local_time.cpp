@@ -25,9 +25,9 @@ sys_days MakeDate(int year, unsigned month, unsigned day) {
   const year_month_day date{std::chrono::year{year}, std::chrono::month{month},
                             std::chrono::day{day}};
   if (!date.ok()) {
-    throw ConversionError("The daylight-saving rule names a day that does not exist: " +
-                          std::to_string(year) + "-" + std::to_string(month) + "-" +
-                          std::to_string(day));
+    throw ConversionError(
+        "The daylight-saving rule names a day that does not exist: " + std::to_string(year) + "-" +
+        std::to_string(month) + "-" + std::to_string(day));
   }
   return sys_days{date};
 }
@@ -76,8 +76,9 @@ void RefreshHourOffsets(CityTable& table, UtcTime utc, std::optional<TimeOfDay> 
     const auto standard = std::chrono::floor<minutes>(utc) + hours{signedOffset};
     const sys_days date = std::chrono::floor<days>(standard);
     const year_month_day ymd{date};
-    const int hour = forecast ? forecast->hour
-                              : static_cast<int>(std::chrono::floor<hours>(standard - date).count());
+    const int hour = forecast
+                         ? forecast->hour
+                         : static_cast<int>(std::chrono::floor<hours>(standard - date).count());
     const bool dst = DaylightSavingInForce(entry.Rule, int{ymd.year()}, unsigned{ymd.month()},
                                            unsigned{ymd.day()}, hour);
     entry.HourOffset = static_cast<std::uint8_t>((base + (dst ? 1 : 0)) % 24);
@@ -86,8 +87,8 @@ void RefreshHourOffsets(CityTable& table, UtcTime utc, std::optional<TimeOfDay> 
 }
 
 void ComputeLocalTime(CityEntry& entry, UtcTime utc) {
-  const auto local = std::chrono::floor<minutes>(utc) + hours{entry.HourOffset % 24} +
-                     minutes{entry.MinuteOffset};
+  const auto local =
+      std::chrono::floor<minutes>(utc) + hours{entry.HourOffset % 24} + minutes{entry.MinuteOffset};
   const sys_days date = std::chrono::floor<days>(local);
   entry.LocalTimeText = FormatTime12(TimeOfDayOf(UtcTime{local}));
   entry.WeekDay = WeekDayOf(entry.HourOffset <= 13 ? date : date - days{1});
@@ -103,9 +104,10 @@ TimeOfDay TimeOfDayOf(LocalTime local) { return TimeOfDayOf(UtcTime{local.time_s
 
 std::string ListRowText(const CityEntry& entry, int referenceWeekDay) {
   const std::string day = DayAbbreviation(entry.WeekDay);
-  const bool narrow = (referenceWeekDay == 1 && day == "Mo") || (referenceWeekDay == 2 && day == "Mo") ||
-                      (referenceWeekDay == 3 && day == "We") || (referenceWeekDay == 4 && day == "We") ||
-                      (referenceWeekDay == 5 && day == "Th") || (referenceWeekDay == 6 && day == "Sa");
+  const bool narrow =
+      (referenceWeekDay == 1 && day == "Mo") || (referenceWeekDay == 2 && day == "Mo") ||
+      (referenceWeekDay == 3 && day == "We") || (referenceWeekDay == 4 && day == "We") ||
+      (referenceWeekDay == 5 && day == "Th") || (referenceWeekDay == 6 && day == "Sa");
   std::string row;
   row.reserve(16 + entry.Name.size());
   row.append("  ").append(entry.LocalTimeText).append("  ").append(day);

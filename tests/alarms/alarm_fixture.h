@@ -27,7 +27,8 @@ class AlarmFixture : public ::testing::Test {
   void install(UserPreferences prefs = Defaults(),
                std::vector<CityEntry> custom = {CustomCity("Cabin", 19)}) {
     t.dir.write(kPreferencesFile, EncodeUserPreferences(prefs));
-    t.dir.write(kCityDatabaseFile, DatabaseFile({DatabaseCity("Berlin", 1), DatabaseCity("Tokyo", 9)}));
+    t.dir.write(kCityDatabaseFile,
+                DatabaseFile({DatabaseCity("Berlin", 1), DatabaseCity("Tokyo", 9)}));
     t.dir.write(kCustomListFile, CustomFile(custom));
     t.dir.write(kHotListFile, FlagsFile("101"));
   }
@@ -72,8 +73,9 @@ class AlarmFixture : public ::testing::Test {
     form->show();
     form->AlarmTimeMask->setText(QString::fromStdString(time));
     form->AlarmMessageEdit->setText(QString::fromStdString(text));
-    (sound == kSoundPhone ? form->PhoneSelect : sound == kSoundRooster ? form->RoosterSelect
-                                                                        : form->NoneSelect)
+    (sound == kSoundPhone     ? form->PhoneSelect
+     : sound == kSoundRooster ? form->RoosterSelect
+                              : form->NoneSelect)
         ->setChecked(true);
     form->AlarmButtonClick();
   }

@@ -38,7 +38,8 @@ TEST(AlarmLongRun, AYearOfMinutesGoesOffOncePerDay) {
   std::map<std::chrono::sys_days, int> perDay;
   for (int minute = 0; minute < 365 * 24 * 60; ++minute, now += std::chrono::minutes{1}) {
     RefreshHourOffsets(table, now);
-    for (int i = 0; i < table.Count; ++i) ComputeLocalTime(table.Entries[static_cast<std::size_t>(i)], now);
+    for (int i = 0; i < table.Count; ++i)
+      ComputeLocalTime(table.Entries[static_cast<std::size_t>(i)], now);
     if (AlarmGoesOff(alarm, table)) {
       // Count by Berlin's local date.
       const auto local = now + std::chrono::hours{table.Entries[0].HourOffset};

@@ -134,7 +134,8 @@ TEST_F(Alarm, ADeletedLocationNeverGoesOff) {
 TEST_F(Alarm, RestartRestoresTheAlarmAndChecksIt) {
   install();
   start();
-  setAlarm("Tokyo", "09:00 AM", kSoundRooster, "A message that is longer than forty-five characters in all");
+  setAlarm("Tokyo", "09:00 AM", kSoundRooster,
+           "A message that is longer than forty-five characters in all");
   EXPECT_EQ(alarm.AlarmMessage, "A message that is longer than forty-five characters in all");
   const UserPreferences stored = ReadUserPreferences(t.dir.path());
   EXPECT_EQ(stored.AlarmMessage, "A message that is longer than forty-five char");
@@ -268,9 +269,11 @@ TEST_F(Alarm, HelpShowsTheSteps) {
   form->BitBtn1->click();
   ASSERT_EQ(t.dialogs.shown.size(), 1u);
   EXPECT_EQ(t.dialogs.shown[0].kind, DialogKind::Information);
-  EXPECT_EQ(t.dialogs.shown[0].text.substr(0, 50), "To use the \"Alarm\" feature follow these steps\n\n1. ");
-  EXPECT_NE(t.dialogs.shown[0].text.find("\n    message to display.\n3. Click Set Alarm button.\n\n"),
-            std::string::npos);
+  EXPECT_EQ(t.dialogs.shown[0].text.substr(0, 50),
+            "To use the \"Alarm\" feature follow these steps\n\n1. ");
+  EXPECT_NE(
+      t.dialogs.shown[0].text.find("\n    message to display.\n3. Click Set Alarm button.\n\n"),
+      std::string::npos);
 }
 
 }  // namespace

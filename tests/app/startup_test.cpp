@@ -1,19 +1,18 @@
-#include "app/meridex_app.h"
-
 #include <gtest/gtest.h>
 
 #include <QWidget>
 
+#include "app/meridex_app.h"
 #include "app/user_preferences.h"
+#include "calculator/calc_form.h"
 #include "common/window_style.h"
+#include "convert/convert_form.h"
+#include "convert/unit_help.h"
 #include "support/fake_clock.h"
 #include "support/recording_dialogs.h"
 #include "support/recording_sound_player.h"
 #include "support/temp_dir.h"
 #include "worldtime/city_files.h"
-#include "calculator/calc_form.h"
-#include "convert/convert_form.h"
-#include "convert/unit_help.h"
 #include "worldtime/city_list_form.h"
 #include "worldview/world_form.h"
 
@@ -101,9 +100,9 @@ namespace {
 TEST_F(StartupTest, ClosingTheMainListWhileTheCalculatorIsShownHidesItAndTheCalculatorThenEnds) {
   install("a", "b");
   int quits = 0;
-  app = std::make_unique<MeridexApp>(dir.path(), MeridexApp::Seams{clock, dialogs, sound,
-                                                                    [] { return 96; },
-                                                                    [&quits] { ++quits; }});
+  app = std::make_unique<MeridexApp>(
+      dir.path(),
+      MeridexApp::Seams{clock, dialogs, sound, [] { return 96; }, [&quits] { ++quits; }});
   QWidget* mainWindow = app->createWindows("a", "b");
   mainWindow->show();
   app->shell.showCalculator();
@@ -120,9 +119,9 @@ TEST_F(StartupTest, ClosingTheMainListWhileTheCalculatorIsShownHidesItAndTheCalc
 TEST_F(StartupTest, ClosingTheOnlyShownMainWindowEndsTheProgram) {
   install("c", "b");
   int quits = 0;
-  app = std::make_unique<MeridexApp>(dir.path(), MeridexApp::Seams{clock, dialogs, sound,
-                                                                    [] { return 96; },
-                                                                    [&quits] { ++quits; }});
+  app = std::make_unique<MeridexApp>(
+      dir.path(),
+      MeridexApp::Seams{clock, dialogs, sound, [] { return 96; }, [&quits] { ++quits; }});
   QWidget* mainWindow = app->createWindows("c", "b");
   mainWindow->show();
   app->shell.showUnitConversions();

@@ -72,8 +72,8 @@ TEST(AtomicWrite, FailureKeepsTheOldFileAndNamesIt) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may write into read-only directories";
   TempDir dir;
   dir.write("keep.dat", Bytes{1, 2, 3});
-  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
-                                               std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(
+      dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   try {
     WriteFileAtomically(dir / "keep.dat", Bytes{7});
     ADD_FAILURE() << "no error";

@@ -32,9 +32,11 @@ TEST(WaveFile, BrokenFilesAreRefusedWithTheFileName) {
     }
     return std::string("accepted");
   };
-  EXPECT_EQ(message(Bytes{'R', 'I', 'F', 'F'}), "Cannot play \"Alarm2.wav\": it is not a wave file");
+  EXPECT_EQ(message(Bytes{'R', 'I', 'F', 'F'}),
+            "Cannot play \"Alarm2.wav\": it is not a wave file");
   Bytes truncated(file.begin(), file.begin() + 60);
-  EXPECT_EQ(message(truncated), "Cannot play \"Alarm2.wav\": a chunk runs past the end of the file");
+  EXPECT_EQ(message(truncated),
+            "Cannot play \"Alarm2.wav\": a chunk runs past the end of the file");
   Bytes noData(file.begin(), file.begin() + 36);
   EXPECT_EQ(message(noData), "Cannot play \"Alarm2.wav\": it holds no sound data");
   Bytes compressed = file;

@@ -243,8 +243,10 @@ TEST(SphereCache, HalfPixelsAndOnePixelStepsFollowExtendedPrecision) {
     // exactly one pixel and all be kept).
     cache = CacheOf(steps);
     const int kept = prj.ProjectPointList(TLLPointList(), cache);
-    if (above) EXPECT_EQ(kept, 40);
-    else EXPECT_LT(kept, 40);
+    if (above)
+      EXPECT_EQ(kept, 40);
+    else
+      EXPECT_LT(kept, 40);
   }
 }
 

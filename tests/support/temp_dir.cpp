@@ -27,6 +27,8 @@ std::vector<std::uint8_t> TempDir::read(const std::string& name) const {
   return ReadWholeFile(path_ / name);
 }
 
-bool TempDir::exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+bool TempDir::exists(const std::string& name) const {
+  return std::filesystem::exists(path_ / name);
+}
 
 }  // namespace meridex::test

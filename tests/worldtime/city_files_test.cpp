@@ -95,8 +95,7 @@ TEST(LoadCityTable, PrefixSortsFirstAndBytesCompareUnsigned) {
   dir.write(kCustomListFile, CustomFile({CustomCity("Sa"), CustomCity("\xE9tretat")}));
   CityTable table;
   LoadCityTable(dir.path(), table);
-  EXPECT_EQ(Names(table),
-            (std::vector<std::string>{"Sa", "San", "San Jose", "Z", "\xE9tretat"}));
+  EXPECT_EQ(Names(table), (std::vector<std::string>{"Sa", "San", "San Jose", "Z", "\xE9tretat"}));
 }
 
 TEST(LoadCityTable, CreatesAMissingCustomListEmpty) {

@@ -21,7 +21,8 @@ class CityListFixture : public ::testing::Test {
   CityListFixture() { t.clock.set(Utc(2026, 12, 8, 2, 0)); }
 
   void writeFiles(const std::string& startupView, const std::string& flags,
-                  const std::vector<CityEntry>& database, const std::vector<CityEntry>& custom = {}) {
+                  const std::vector<CityEntry>& database,
+                  const std::vector<CityEntry>& custom = {}) {
     UserPreferences p;
     p.StartupView = startupView;
     p.StayOnTop = "b";
@@ -53,12 +54,8 @@ class CityListFixture : public ::testing::Test {
     return rows;
   }
 
-  void tick(int row) {
-    form->CityCheckBox->item(row)->setCheckState(Qt::Checked);
-  }
-  void untick(int row) {
-    form->CityCheckBox->item(row)->setCheckState(Qt::Unchecked);
-  }
+  void tick(int row) { form->CityCheckBox->item(row)->setCheckState(Qt::Checked); }
+  void untick(int row) { form->CityCheckBox->item(row)->setCheckState(Qt::Unchecked); }
 
   TestContext t;
   CityTable table;

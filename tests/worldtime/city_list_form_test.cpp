@@ -25,15 +25,14 @@ TEST_F(CityListWindow, ListsEveryLocationWithItsTimeAndTheHotListWithTheTickedOn
   open("a", "100001");
   // Honolulu is Monday in standard time, so "Mo" rows get three spaces.
   EXPECT_EQ(table.ReferenceWeekDay, 2);
-  EXPECT_EQ(Rows(form->CityCheckBox),
-            (std::vector<std::string>{
-                "  03:00 a  Tu    Berlin                     ",
-                "  09:00 p  Mo   Cabin",
-                "  04:00 p  Mo   Honolulu                   ",
-                "  02:00 a  Tu    London                     ",
-                "  09:00 p  Mo   New York                   ",
-                "  11:00 a  Tu    Tokyo                      ",
-            }));
+  EXPECT_EQ(Rows(form->CityCheckBox), (std::vector<std::string>{
+                                          "  03:00 a  Tu    Berlin                     ",
+                                          "  09:00 p  Mo   Cabin",
+                                          "  04:00 p  Mo   Honolulu                   ",
+                                          "  02:00 a  Tu    London                     ",
+                                          "  09:00 p  Mo   New York                   ",
+                                          "  11:00 a  Tu    Tokyo                      ",
+                                      }));
   EXPECT_EQ(Rows(form->CityHotList),
             (std::vector<std::string>{"  03:00 a  Tu    Berlin                     ",
                                       "  11:00 a  Tu    Tokyo                      "}));
@@ -110,7 +109,8 @@ TEST_F(CityListWindow, CustomRowsAreRedOnSilverUnlessSelected) {
   EXPECT_EQ(CityRowColors(kOriginCustom, false, palette).background, QColor(192, 192, 192));
   EXPECT_EQ(CityRowColors(kOriginCustom, true, palette).background,
             palette.color(QPalette::Highlight));
-  EXPECT_EQ(CityRowColors(kOriginDatabase, false, palette).background, palette.color(QPalette::Base));
+  EXPECT_EQ(CityRowColors(kOriginDatabase, false, palette).background,
+            palette.color(QPalette::Base));
 
   // What the user sees: the custom row (row 1) is silver, its neighbours not.
   form->show();
@@ -228,7 +228,7 @@ TEST_F(CityListWindow, ViewAndHelpCommandsGoThroughTheSharedRules) {
   form->Index1->trigger();
   form->About1->trigger();
   EXPECT_EQ(t.shell.calls, (std::vector<std::string>{"UnitConversions", "WorldView", "Calculator",
-                                                      "Options", "Help ", "About"}));
+                                                     "Options", "Help ", "About"}));
   form->close();
   EXPECT_EQ(t.shell.calls.back(), "Closing");
   EXPECT_EQ(t.dir.read(kHotListFile), FlagsFile("100001"));

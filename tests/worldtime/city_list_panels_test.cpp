@@ -2,10 +2,10 @@
 
 #include <QAction>
 #include <QDate>
-#include <QLocale>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 
@@ -75,15 +75,14 @@ TEST_F(CityListPanels, TheForecastShowsEveryLocationWhenTheSourceReachesTheTime)
   EXPECT_EQ(form->FTStartPanel->text(), "-> 05:00 PM Tokyo                      ");
   EXPECT_FALSE(form->ForeCastList->isHidden());
   EXPECT_TRUE(form->CityCheckBox->isHidden());
-  EXPECT_EQ(Rows(form->ForeCastList),
-            (std::vector<std::string>{
-                "  09:00 a      Berlin                     ",
-                "  03:00 a      Cabin",
-                "  10:00 p      Honolulu                   ",
-                "  08:00 a      London                     ",
-                "  03:00 a      New York                   ",
-                "  05:00 p      Tokyo                      ",
-            }));
+  EXPECT_EQ(Rows(form->ForeCastList), (std::vector<std::string>{
+                                          "  09:00 a      Berlin                     ",
+                                          "  03:00 a      Cabin",
+                                          "  10:00 p      Honolulu                   ",
+                                          "  08:00 a      London                     ",
+                                          "  03:00 a      New York                   ",
+                                          "  05:00 p      Tokyo                      ",
+                                      }));
   EXPECT_TRUE(form->TimeForecast1->isChecked());
   EXPECT_FALSE(form->TimeForecast1->isEnabled());
   EXPECT_FALSE(form->CEdit->menuAction()->isVisible());
@@ -91,7 +90,8 @@ TEST_F(CityListPanels, TheForecastShowsEveryLocationWhenTheSourceReachesTheTime)
 
   // A refresh fills the hidden lists and leaves the forecast alone.
   form->Timer1Timer();
-  EXPECT_EQ(form->ForeCastList->item(0)->text().toStdString(), "  09:00 a      Berlin                     ");
+  EXPECT_EQ(form->ForeCastList->item(0)->text().toStdString(),
+            "  09:00 a      Berlin                     ");
   // Coming back to the window ends the forecast.
   form->FormActivate();
   EXPECT_EQ(form->windowTitle(), "All Cities List");
@@ -170,11 +170,10 @@ TEST_F(CityListPanels, AddingALocationInsertsItTickedAndWritesBothFiles) {
   EXPECT_EQ(table.Entries[5].Name, "Ski Hut");
   EXPECT_EQ(form->CityCheckBox->item(5)->text().toStdString(), "  03:00 a  Tu    Ski Hut");
   EXPECT_EQ(form->CityCheckBox->item(5)->checkState(), Qt::Checked);
-  EXPECT_EQ(t.dir.read(kCustomListFile),
-            CustomFile({CustomCity("Cabin", 19), [] {
-                          CityEntry e = CustomCity("Ski Hut", 1);
-                          return e;
-                        }()}));
+  EXPECT_EQ(t.dir.read(kCustomListFile), CustomFile({CustomCity("Cabin", 19), [] {
+                                                       CityEntry e = CustomCity("Ski Hut", 1);
+                                                       return e;
+                                                     }()}));
   EXPECT_EQ(t.dir.read(kHotListFile), FlagsFile("1001011"));
   EXPECT_FALSE(form->NCOKBtn->isEnabled());
 
@@ -229,13 +228,15 @@ TEST_F(CityListPanels, DoubleClickShowsTheLocationsDayDateAndTime) {
   EXPECT_EQ(text.substr(0, text.find("\nDate\t")),
             "City\tTokyo                      \nState\tState\nCountry\tCountry\n\nDay\tSunday");
   EXPECT_EQ(text.substr(text.find("\nDate\t")),
-            "\nDate\t" + QLocale().toString(QDate(2026, 12, 13), QLocale::ShortFormat).toStdString() +
+            "\nDate\t" +
+                QLocale().toString(QDate(2026, 12, 13), QLocale::ShortFormat).toStdString() +
                 "\nTime\t12:00 p");
   clickRow(4);  // New York: same day as the machine
   form->CityCheckBoxDblClick();
-  EXPECT_NE(t.dialogs.lastText().find(
-                "Date\t" + QLocale().toString(QDate(2026, 12, 12), QLocale::ShortFormat).toStdString()),
-            std::string::npos);
+  EXPECT_NE(
+      t.dialogs.lastText().find(
+          "Date\t" + QLocale().toString(QDate(2026, 12, 12), QLocale::ShortFormat).toStdString()),
+      std::string::npos);
 }
 
 }  // namespace

@@ -94,7 +94,8 @@ TEST(CustomLocations, BlankNamesAndAFullTableAreRefused) {
       EXPECT_STREQ(e.what(), "Please type a name for the new location.");
     }
   }
-  for (int i = 1; i < kMaxCities; ++i) table.insert(i, DatabaseCity("C" + std::to_string(1000 + i)), '0');
+  for (int i = 1; i < kMaxCities; ++i)
+    table.insert(i, DatabaseCity("C" + std::to_string(1000 + i)), '0');
   ASSERT_EQ(table.Count, 599);
   EXPECT_THROW(AddCustomLocation(table, "One More", table.Entries[0]), AppError);
   EXPECT_EQ(table.Count, 599);
@@ -105,13 +106,13 @@ TEST(CityInformation, DateFollowsTheWeekdayAcrossTheWeekend) {
   using std::chrono::days;
   const std::chrono::sys_days saturday{std::chrono::year{2026} / 12 / 12};
   const std::chrono::sys_days sunday = saturday + days{1};
-  EXPECT_EQ(LocationDate(1, saturday), sunday);             // East Asia on Saturday evening
+  EXPECT_EQ(LocationDate(1, saturday), sunday);  // East Asia on Saturday evening
   EXPECT_EQ(LocationDate(7, saturday), saturday);
   EXPECT_EQ(LocationDate(6, saturday), saturday - days{1});
-  EXPECT_EQ(LocationDate(7, sunday), saturday);             // the Americas on Sunday morning
+  EXPECT_EQ(LocationDate(7, sunday), saturday);  // the Americas on Sunday morning
   EXPECT_EQ(LocationDate(2, sunday), sunday + days{1});
   EXPECT_EQ(LocationDate(4, sunday), sunday);
-  EXPECT_EQ(LocationDate(0, sunday), sunday);               // not yet computed
+  EXPECT_EQ(LocationDate(0, sunday), sunday);  // not yet computed
 }
 
 TEST(CityInformation, TextListsPlaceDayDateAndTime) {

@@ -26,9 +26,9 @@
 #include "common/text.h"
 #include "record_fields.h"
 #include "rule_fit.h"
+#include "tool_options.h"
 #include "worldtime/city_files.h"
 #include "worldtime/local_time.h"
-#include "tool_options.h"
 #include "zone_clock.h"
 
 namespace meridex::citydb {

@@ -33,9 +33,9 @@
 #include "common/record_io.h"
 #include "common/text.h"
 #include "common/time_text.h"
+#include "tool_options.h"
 #include "worldtime/city_files.h"
 #include "worldtime/local_time.h"
-#include "tool_options.h"
 #include "zone_clock.h"
 
 namespace meridex::citydb {

@@ -28,7 +28,9 @@ double Envelope(double t, double length, double attack, double release) {
   return 1.0;
 }
 
-void AddSilence(Samples& out, double seconds) { out.insert(out.end(), static_cast<std::size_t>(seconds * kRate), 0.0); }
+void AddSilence(Samples& out, double seconds) {
+  out.insert(out.end(), static_cast<std::size_t>(seconds * kRate), 0.0);
+}
 
 // One burst of a two-tone bell, warbling at 20 Hz like a telephone's ringer.
 void AddRingBurst(Samples& out, double seconds) {
@@ -76,13 +78,13 @@ Samples RoosterCall() {
   Samples out;
   std::uint32_t noise = 12345;
   AddSilence(out, 0.05);
-  AddSyllable(out, 0.16, 520, 700, 0.35, noise);   // cock
+  AddSyllable(out, 0.16, 520, 700, 0.35, noise);  // cock
   AddSilence(out, 0.04);
-  AddSyllable(out, 0.12, 640, 720, 0.3, noise);    // a
+  AddSyllable(out, 0.12, 640, 720, 0.3, noise);  // a
   AddSilence(out, 0.03);
-  AddSyllable(out, 0.22, 700, 880, 0.38, noise);   // doodle
+  AddSyllable(out, 0.22, 700, 880, 0.38, noise);  // doodle
   AddSilence(out, 0.03);
-  AddSyllable(out, 0.85, 900, 620, 0.42, noise);   // doo
+  AddSyllable(out, 0.85, 900, 620, 0.42, noise);  // doo
   AddSilence(out, 0.4);
   return out;
 }

@@ -3,8 +3,6 @@
 // left-out zones, the Hot List and the preferences record.
 
 #include <gtest/gtest.h>
-
-#include "tests/test_rules.h"
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,6 +13,7 @@
 #include "app/user_preferences.h"
 #include "common/record_io.h"
 #include "common/text.h"
+#include "tests/test_rules.h"
 #include "worldtime/city_files.h"
 
 namespace meridex::citydb {
