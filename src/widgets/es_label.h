@@ -45,6 +45,8 @@ class TEsCustomLabel : public QLabel {
   // (appearance, scheme, then the single settings and the font) under it.
   [[nodiscard]] TEsLabelLook::LoadingGuard Loading() { return TEsLabelLook::LoadingGuard(look_); }
 
+  // Alignment and word wrap are the label's own and replace QLabel's, which
+  // this class does not use for drawing.
   TEsAlignment Alignment() const { return alignment_; }
   void setAlignment(TEsAlignment alignment);
   bool WordWrap() const { return wordWrap_; }
