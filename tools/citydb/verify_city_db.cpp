@@ -309,10 +309,10 @@ int CompareInstalled(const Options& o, const ZoneInfo& shipped) {
       found = byZone.emplace(s.Zone, CompareZone(shipped, installed, s.Zone, start, samples)).first;
     if (!found->second) continue;
     const ZoneDifference& d = *found->second;
-    const bool shipped = inDatabase.count(s.Name) != 0;
-    (shipped ? shippedDiffering : leftOutDiffering).push_back(s.Name);
+    const bool inTable = inDatabase.count(s.Name) != 0;
+    (inTable ? shippedDiffering : leftOutDiffering).push_back(s.Name);
     std::cout << "  " << s.Name << " (" << s.Zone << ")"
-              << (shipped ? "" : " [left out of the database]") << ": ";
+              << (inTable ? "" : " [left out of the database]") << ": ";
     if (d.missing) {
       std::cout << "no such zone installed\n";
       continue;
