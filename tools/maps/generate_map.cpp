@@ -64,8 +64,7 @@ int Run(const std::map<std::string, std::string>& options) {
   TGlobeLayer& land = globe.AddLayer("land");
   AddLand(world, land);
   TGlobeLayer& countries = globe.AddLayer("countries");
-  const std::vector<std::string> leftOut =
-      AddCountries(world, names, CountryShapes::OnePerPart, countries);
+  const std::vector<std::string> leftOut = AddCountries(world, names, countries);
   TGlobeLayer& borders = globe.AddLayer("borders");
   AddLakes(lakes, borders);
   AddCoastsAndBorders(world, borders);

@@ -200,7 +200,7 @@ void AddLand(const Topology& world, TGlobeLayer& layer) {
 }
 
 std::vector<std::string> AddCountries(const Topology& world, const NameTable& names,
-                                      CountryShapes shapes, TGlobeLayer& layer) {
+                                      TGlobeLayer& layer) {
   const std::vector<TopoGeometry>& countries = world.Object("countries");
   const std::vector<std::size_t> fills = ColourCountries(world, countries);
   TGlobePen* pen = FindOrCreatePen(layer, 0, TPenStyle::psClear, 1);
@@ -217,16 +217,9 @@ std::vector<std::string> AddCountries(const Topology& world, const NameTable& na
     const TColor colour = title == "Antarctica" ? kIce : kCountryFills[fills[c]];
     TGlobeBrush* brush = FindOrCreateBrush(layer, colour, TBrushStyle::bsSolid);
     const int before = layer.ObjectCount();
-    std::vector<PointList> all;
     for (const auto& polygon : country.Polygons)
-      for (auto& part : PolygonParts(world, polygon)) {
-        if (shapes == CountryShapes::OnePerPart)
-          AddPolygon(layer, title, JoinRings(part), pen, brush);
-        else
-          all.insert(all.end(), part.begin(), part.end());
-      }
-    if (shapes == CountryShapes::OnePerCountry && !all.empty())
-      AddPolygon(layer, title, JoinRings(all), pen, brush);
+      for (const Shape& part : PolygonParts(world, polygon))
+        AddPolygon(layer, title, JoinRings(part), pen, brush);
     if (layer.ObjectCount() == before) leftOut.push_back(title);
   }
   return leftOut;

@@ -20,22 +20,19 @@ using NameTable = std::map<std::string, std::string>;
 // no tab or an empty side.
 NameTable ReadNameTable(std::istream& in);
 
-// How a country that consists of several parts (islands, the pieces on
-// either side of the 180-degree meridian) is made.
-enum class CountryShapes {
-  OnePerCountry,  // one polygon holding every part
-  OnePerPart,     // one polygon per part, all with the country's title
-};
-
 // Layer 0: the land under the countries, one untitled polygon per island
 // (holes such as the Caspian Sea stay holes). No outline.
 void AddLand(const Topology& world, TGlobeLayer& layer);
 
 // Layer 1: the countries, titled, in fills that differ between neighbours.
-// Countries that collapse to a point at this scale cannot be drawn and are
-// left out; their titles are returned.
+// A country of several parts (islands, the pieces on either side of the
+// 180-degree meridian) is one polygon per part, each with the country's
+// title: one polygon for all would need bridges between the parts, and the
+// globe's decimation leaves a dotted line along a long bridge. Countries
+// that collapse to a point at this scale cannot be drawn and are left out;
+// their titles are returned.
 std::vector<std::string> AddCountries(const Topology& world, const NameTable& names,
-                                      CountryShapes shapes, TGlobeLayer& layer);
+                                      TGlobeLayer& layer);
 
 // Layer 2: the lakes (filled like the sea, with their shores drawn), then
 // the coastlines and the borders, each border drawn once from the arc the

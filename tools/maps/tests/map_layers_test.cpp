@@ -44,7 +44,7 @@ Topology Row() {
 TEST(Countries, TitledOncePerPartWithFillsThatDifferBetweenNeighbours) {
   THeadlessGlobe globe;
   TGlobeLayer& layer = globe.AddLayer("countries");
-  const auto leftOut = AddCountries(Row(), {{"A.", "Alpha"}}, CountryShapes::OnePerPart, layer);
+  const auto leftOut = AddCountries(Row(), {{"A.", "Alpha"}}, layer);
   EXPECT_EQ(leftOut, std::vector<std::string>{"D"});
   ASSERT_EQ(layer.ObjectCount(), 3);
   const auto shape = [&](int i) { return dynamic_cast<TGlobePolygon*>(layer.Objects(i)); };
@@ -64,7 +64,7 @@ TEST(Countries, ATitleOutsideAsciiIsRefused) {
   TGlobeLayer& layer = globe.AddLayer("countries");
   Topology t = Row();
   t.Objects["countries"][1].Name = "Curaçao";
-  EXPECT_THROW(AddCountries(t, {}, CountryShapes::OnePerPart, layer), std::runtime_error);
+  EXPECT_THROW(AddCountries(t, {}, layer), std::runtime_error);
 }
 
 TEST(CoastsAndBorders, EachSharedArcIsOneBorderAndTheRestCoast) {
@@ -118,7 +118,7 @@ TEST(Layers, TheSameInputsGiveTheSameBytes) {
   const auto bytes = [] {
     THeadlessGlobe globe;
     TGlobeLayer& countries = globe.AddLayer("countries");
-    AddCountries(Row(), {}, CountryShapes::OnePerPart, countries);
+    AddCountries(Row(), {}, countries);
     TGlobeLayer& borders = globe.AddLayer("borders");
     AddCoastsAndBorders(Row(), borders);
     auto a = WriteLayerFile(countries), b = WriteLayerFile(borders);
