@@ -65,7 +65,8 @@ bool TIniProfile::ReadBool(const std::string& section, const std::string& key,
 
 std::vector<std::string> LoadProfileLayers(THeadlessGlobe& globe, const TIniProfile& profile,
                                            const std::filesystem::path& profileFile) {
-  const std::string dir = profileFile.parent_path().string() + "/";
+  const std::string parent = profileFile.parent_path().string();
+  const std::string dir = parent.empty() ? "" : parent + "/";
   std::string dataDir = profile.ReadString("Global Settings", "DataDirectory", "");
   if (!dataDir.empty() && dataDir.back() != '/' && dataDir.back() != '\\') dataDir += '/';
   std::vector<std::string> messages;
