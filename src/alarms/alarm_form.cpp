@@ -11,9 +11,9 @@
 #include <functional>
 
 #include "alarms/alarm_wiz.h"
-#include "app/user_preferences.h"
 #include "common/report.h"
 #include "common/time_text.h"
+#include "common/user_preferences.h"
 #include "worldtime/city_list_form.h"
 
 namespace meridex {

@@ -7,8 +7,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/user_preferences.h"
 #include "common/report.h"
+#include "common/user_preferences.h"
 
 namespace meridex {
 

@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "app/logo_form.h"
-#include "app/user_preferences.h"
+#include "common/user_preferences.h"
 
 namespace meridex {
 

@@ -11,9 +11,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/user_preferences.h"
 #include "common/icons.h"
 #include "common/report.h"
+#include "common/user_preferences.h"
 #include "common/window_style.h"
 #include "worldtime/add_wiz.h"
 #include "worldtime/city_files.h"

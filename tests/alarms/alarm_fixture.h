@@ -12,7 +12,7 @@
 #include "alarms/alarm_form.h"
 #include "alarms/alarm_mess_form.h"
 #include "alarms/alarm_wiz.h"
-#include "app/user_preferences.h"
+#include "common/user_preferences.h"
 #include "support/test_context.h"
 #include "worldtime/city_test_data.h"
 
