@@ -4,9 +4,9 @@
 #include <functional>
 #include <memory>
 
+#include "common/calc_link.h"
 #include "common/preference_state.h"
 #include "common/shell.h"
-#include "convert/calc_link.h"
 
 class QWidget;
 

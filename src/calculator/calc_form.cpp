@@ -13,9 +13,9 @@
 #include <QWindow>
 
 #include "calculator/es_calculator.h"
+#include "common/number_format.h"
 #include "convert/catalogue.h"
 #include "convert/convert_form.h"
-#include "convert/number_format.h"
 
 namespace meridex {
 

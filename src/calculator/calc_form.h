@@ -4,7 +4,7 @@
 #include <QPointer>
 
 #include "common/app_context.h"
-#include "convert/calc_link.h"
+#include "common/calc_link.h"
 
 class QAction;
 class QFrame;

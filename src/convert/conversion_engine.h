@@ -5,8 +5,8 @@
 #include <string>
 
 #include "common/dialogs.h"
+#include "common/number_format.h"
 #include "convert/catalogue.h"
-#include "convert/number_format.h"
 
 namespace meridex {
 

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "common/app_context.h"
-#include "convert/calc_link.h"
+#include "common/calc_link.h"
 #include "convert/conversion_engine.h"
 #include "convert/convert_pages.h"
 
