@@ -10,11 +10,11 @@
 #include <QVBoxLayout>
 #include <functional>
 
-#include "alarms/alarm_wiz.h"
 #include "common/report.h"
+#include "common/step_guide.h"
 #include "common/time_text.h"
 #include "common/user_preferences.h"
-#include "worldtime/city_list_form.h"
+#include "worldtime/city_list_hooks.h"
 
 namespace meridex {
 
@@ -41,7 +41,7 @@ QLabel* BigLabel(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-TAlarmForm::TAlarmForm(AppContext& ctx, AlarmState& alarm, TCityListForm& cityList,
+TAlarmForm::TAlarmForm(AppContext& ctx, AlarmState& alarm, CityListAlarmView& cityList,
                        const CityTable& table, QWidget* parent)
     : QDialog(parent), ctx_(ctx), alarm_(alarm), cityList_(cityList), table_(table) {
   setObjectName("AlarmForm");
@@ -152,12 +152,12 @@ void TAlarmForm::tickSound(int sound) {
 void TAlarmForm::setAlarmShown(bool set) {
   AlarmButton->setEnabled(!set);
   AlarmCancel->setEnabled(set);
-  cityList_.Off1->setEnabled(set);
+  cityList_.setAlarmCancelEnabled(set);
   cityList_.setAlarmPicVisible(set);
 }
 
 void TAlarmForm::closeWizard() {
-  if (wizard_) wizard_->close();
+  if (wizard_) wizard_->finish();
 }
 
 void TAlarmForm::save() {
@@ -169,7 +169,7 @@ void TAlarmForm::save() {
 }
 
 void TAlarmForm::AlarmButtonClick() {
-  if (wizard_) wizard_->AlCheck2->show();
+  if (wizard_) wizard_->stepDone(2);
   const std::string city = AlarmCityLabel->text().toStdString();
   if (city.empty()) {
     ctx_.dialogs.warning("Choose the location for the alarm in the city list first.");
@@ -217,12 +217,12 @@ void TAlarmForm::synchronise() {
     alarm_.AlarmMessage = AlarmMessageEdit->text().toStdString();
     AlarmButton->setEnabled(false);
     AlarmCancel->setEnabled(true);
-    cityList_.Off1->setEnabled(true);
+    cityList_.setAlarmCancelEnabled(true);
     alarm_.AlarmTimeText = FormatTime12(ParseTime12(AlarmTimeMask->text().toStdString()));
   } else {
     AlarmButton->setEnabled(true);
     AlarmCancel->setEnabled(false);
-    cityList_.Off1->setEnabled(false);
+    cityList_.setAlarmCancelEnabled(false);
   }
 }
 

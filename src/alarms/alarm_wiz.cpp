@@ -40,7 +40,7 @@ void TAlarmWiz::start() {
 }
 
 void TAlarmWiz::locationClicked() {
-  AlCheck1->show();
+  stepDone(1);
   AlWizCon->setEnabled(true);
 }
 

@@ -14,8 +14,6 @@
 
 #include "calculator/es_calculator.h"
 #include "common/number_format.h"
-#include "convert/catalogue.h"
-#include "convert/convert_form.h"
 
 namespace meridex {
 
@@ -153,9 +151,7 @@ void TCalc::EsCalculator1ButtonPressed(int) {
 
 void TCalc::BitBtn2Click() {
   EsCalculator1->PressButton(cbEquals);
-  if (link_.SelectedField >= 1 && link_.SelectedField <= kFieldCount && convert_ != nullptr) {
-    convert_->setFieldText(link_.SelectedField, General15(EsCalculator1->engine().Accumulator()));
-  }
+  emit resultForField(link_.SelectedField, General15(EsCalculator1->engine().Accumulator()));
   close();
 }
 

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "common/report.h"
+#include "common/step_guide.h"
 #include "common/text.h"
-#include "worldtime/add_wiz.h"
 #include "worldtime/city_files.h"
 #include "worldtime/city_info.h"
 #include "worldtime/city_list_form.h"
@@ -68,7 +68,7 @@ void TCityListForm::AddLocation1Click() {
 void TCityListForm::NCNameKeyPress() { Button1->setEnabled(true); }
 
 void TCityListForm::Button1Click() {
-  if (addWiz_) addWiz_->Check1->show();
+  if (addWiz_) addWiz_->stepDone(1);
   NCOKBtn->setEnabled(true);
   Button1->setEnabled(false);
 }
@@ -76,7 +76,7 @@ void TCityListForm::Button1Click() {
 void TCityListForm::NCCancelBtnClick() {
   lockMenus(false);
   NewCityPanel->hide();
-  if (addWiz_) addWiz_->close();
+  if (addWiz_) addWiz_->finish();
 }
 
 void TCityListForm::NCOKBtnClick() {
@@ -96,11 +96,7 @@ void TCityListForm::NCOKBtnClick() {
   NewCityPanel->hide();
   ctx_.dialogs.plain(table_.Entries[static_cast<std::size_t>(added)].Name +
                      " was added to your Custom List");
-  if (addWiz_) {
-    addWiz_->Check1->hide();
-    addWiz_->Check2->hide();
-    addWiz_->close();
-  }
+  if (addWiz_) addWiz_->finish();
   SaveHotListFlags(ctx_.workDir, table_);
   SaveCustomLocations(ctx_.workDir, table_);
   RebuildLists();

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "common/report.h"
+#include "common/step_guide.h"
 #include "worldtime/city_list_form.h"
-#include "worldtime/fore_wiz.h"
 #include "worldtime/forecast.h"
 #include "worldtime/input_panel.h"
 #include "worldtime/list_geometry.h"
@@ -72,20 +72,20 @@ void TCityListForm::TimeForecast1Click() {
 }
 
 void TCityListForm::Button2Click() {
-  if (foreWiz_) foreWiz_->Check1->show();
+  if (foreWiz_) foreWiz_->stepDone(1);
   Button2->setEnabled(false);
   ForeCastOKBtn->setEnabled(true);
 }
 
 void TCityListForm::ForeCancelBtnClick() {
   lockMenus(false);
-  if (foreWiz_) foreWiz_->close();
+  if (foreWiz_) foreWiz_->finish();
   ForeCastPanel->hide();
 }
 
 void TCityListForm::ForeCastOKBtnClick() {
   lockMenus(false);
-  if (foreWiz_) foreWiz_->close();
+  if (foreWiz_) foreWiz_->finish();
   Button2->setEnabled(true);
   ForeCastPanel->hide();
   setWindowHeight(height() - kPanelHeight);

@@ -13,12 +13,11 @@
 
 #include "common/icons.h"
 #include "common/report.h"
+#include "common/step_guide.h"
 #include "common/user_preferences.h"
 #include "common/window_style.h"
-#include "worldtime/add_wiz.h"
 #include "worldtime/city_files.h"
 #include "worldtime/city_row_delegate.h"
-#include "worldtime/fore_wiz.h"
 
 namespace meridex {
 
@@ -294,16 +293,16 @@ void TCityListForm::OnTop1Click() {
 void TCityListForm::CityCheckBoxClick() {
   selectedTableIndex_ = CityCheckBox->currentRow();
   Set1->setEnabled(true);
-  if (foreWiz_) foreWiz_->Check2->show();
+  if (foreWiz_) foreWiz_->stepDone(2);
   if (hooks_) hooks_->locationClicked();
-  if (addWiz_) addWiz_->Check2->show();
+  if (addWiz_) addWiz_->stepDone(2);
 }
 
 void TCityListForm::CityHotListClick() {
   selectedTableIndex_ = table_.hotListRowToIndex(CityHotList->currentRow());
   TimeForecast1->setEnabled(true);
   Set1->setEnabled(true);
-  if (foreWiz_) foreWiz_->Check2->show();
+  if (foreWiz_) foreWiz_->stepDone(2);
   if (hooks_) hooks_->locationClicked();
 }
 
@@ -313,6 +312,8 @@ void TCityListForm::lockMenus(bool locked) {
   View1->menuAction()->setEnabled(!locked);
   Alarm1->menuAction()->setEnabled(!locked);
 }
+
+void TCityListForm::setAlarmCancelEnabled(bool enabled) { Off1->setEnabled(enabled); }
 
 void TCityListForm::setAlarmPicVisible(bool visible) { AlarmPic->setVisible(visible); }
 

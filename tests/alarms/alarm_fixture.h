@@ -14,6 +14,7 @@
 #include "alarms/alarm_wiz.h"
 #include "common/user_preferences.h"
 #include "support/test_context.h"
+#include "worldtime/city_list_form.h"
 #include "worldtime/city_test_data.h"
 
 namespace meridex::test {

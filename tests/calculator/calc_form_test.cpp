@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "calculator/es_calculator.h"
@@ -28,7 +29,7 @@ class CalcLinkTest : public ::testing::Test {
  protected:
   void SetUp() override {
     convert.setCalculator(&calc);
-    calc.setConvertForm(&convert);
+    QObject::connect(&calc, &TCalc::resultForField, &convert, &TConvertForm::setFieldText);
     convert.show();
     convert.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&convert));
@@ -152,6 +153,25 @@ TEST(CalcForm, MemoryLabelFollowsEveryPress) {
   EXPECT_EQ(calc.MemLabel->text(), "2.5");
   calc.EsCalculator1->PressButton(cbMemoryAdd);
   EXPECT_EQ(calc.MemLabel->text(), "5");
+}
+
+TEST(CalcForm, UpdateHandsTheResultOverForTheSelectedFieldAndCloses) {
+  TestContext t;
+  CalcLink link;
+  TCalc calc(t.ctx, link);
+  QSignalSpy results(&calc, &TCalc::resultForField);
+  link.CalcLinkFlag = 1;
+  link.SelectedField = 27;
+  QGuiApplication::clipboard()->setText("1.5");
+  calc.show();
+  calc.FormActivate();
+  QTest::keyClicks(calc.EsCalculator1, "*3");
+  calc.BitBtn2Click();
+  ASSERT_EQ(results.count(), 1);
+  EXPECT_EQ(results[0][0].toInt(), 27);
+  EXPECT_EQ(results[0][1].toString(), "4.5");
+  EXPECT_FALSE(calc.isVisible());
+  EXPECT_EQ(t.shell.calls, std::vector<std::string>{"Closing"});
 }
 
 TEST(CalcForm, MenusGoThroughTheShell) {
