@@ -8,9 +8,8 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <functional>
 
-#include "common/report.h"
+#include "common/qt_report.h"
 #include "common/step_guide.h"
 #include "common/time_text.h"
 #include "common/user_preferences.h"
@@ -67,7 +66,7 @@ TAlarmForm::TAlarmForm(AppContext& ctx, AlarmState& alarm, CityListAlarmView& ci
   auto* sounds = new QHBoxLayout(sound);
   for (QRadioButton* rb : {PhoneSelect, RoosterSelect, NoneSelect}) {
     sounds->addWidget(rb);
-    connect(rb, &QRadioButton::clicked, this, [this] { soundChosen(); });
+    ConnectReported(rb, ctx_.dialogs, [this] { soundChosen(); });
   }
   layout->addWidget(sound, 2, 0, 1, 2);
 
@@ -88,15 +87,12 @@ TAlarmForm::TAlarmForm(AppContext& ctx, AlarmState& alarm, CityListAlarmView& ci
   AlarmButton->setDefault(true);
   layout->addLayout(buttons, 5, 0, 1, 2);
 
-  const auto guarded = [this](std::function<void()> handler) {
-    return [this, handler = std::move(handler)] { RunReported(ctx_.dialogs, handler); };
-  };
-  connect(AlarmButton, &QPushButton::clicked, this, guarded([this] { AlarmButtonClick(); }));
-  connect(AlarmCancel, &QPushButton::clicked, this, guarded([this] { AlarmCancelClick(); }));
-  connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
-  connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
+  ConnectReported(AlarmButton, ctx_.dialogs, [this] { AlarmButtonClick(); });
+  ConnectReported(AlarmCancel, ctx_.dialogs, [this] { AlarmCancelClick(); });
+  ConnectReported(BitBtn2, ctx_.dialogs, [this] { BitBtn2Click(); });
+  ConnectReported(BitBtn1, ctx_.dialogs, [this] { BitBtn1Click(); });
 
-  RunReported(ctx_.dialogs, [this] { FormCreate(); });
+  RunReported(ctx_.dialogs, "the loading of the alarm", [this] { FormCreate(); });
 }
 
 void TAlarmForm::FormCreate() {
@@ -117,7 +113,7 @@ void TAlarmForm::FormCreate() {
 
 void TAlarmForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  RunReported(ctx_.dialogs, [this] { FormShow(); });
+  RunReported(ctx_.dialogs, "the showing of the alarm settings", [this] { FormShow(); });
 }
 
 void TAlarmForm::FormShow() {
@@ -205,7 +201,7 @@ void TAlarmForm::BitBtn2Click() {
 }
 
 void TAlarmForm::reject() {
-  closeWizard();
+  RunReported(ctx_.dialogs, CommandAction("Cancel"), [this] { closeWizard(); });
   QDialog::reject();
 }
 

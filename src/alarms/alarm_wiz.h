@@ -32,6 +32,9 @@ class TAlarmWiz : public StepWizard {
 
  protected:
   void changeEvent(QEvent* event) override;
+
+ private:
+  AppContext& ctx_;
 };
 
 }  // namespace meridex

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/product_picture.h"
+#include "common/qt_report.h"
 
 namespace meridex {
 
@@ -28,7 +29,7 @@ class Picture : public QWidget {
 
 }  // namespace
 
-TAboutBox::TAboutBox(AppContext&, QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(AppContext& ctx, QWidget* parent) : QDialog(parent) {
   setObjectName("AboutBox");
   setWindowTitle("About Meridex");
   auto* layout = new QVBoxLayout(this);
@@ -43,8 +44,8 @@ TAboutBox::TAboutBox(AppContext&, QWidget* parent) : QDialog(parent) {
   text->setAlignment(Qt::AlignHCenter);
   layout->addWidget(text);
   auto* web = new QPushButton("Visit our &web page", this);
-  connect(web, &QPushButton::clicked, this,
-          [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebPage))); });
+  ConnectReported(web, ctx.dialogs,
+                  [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebPage))); });
   auto* ok = new QPushButton("OK", this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "common/calc_link.h"
+#include "common/dialogs.h"
 #include "common/preference_state.h"
 #include "common/shell.h"
 
@@ -30,7 +31,7 @@ struct ShellWindows {
 class TAppShell final : public Shell {
  public:
   // `quit` ends the program; `helpDir` holds the help pages.
-  TAppShell(PreferenceState& prefs, CalcLink& link, std::filesystem::path helpDir,
+  TAppShell(PreferenceState& prefs, CalcLink& link, Dialogs& dialogs, std::filesystem::path helpDir,
             std::function<void()> quit);
   ~TAppShell() override;
 
@@ -58,6 +59,7 @@ class TAppShell final : public Shell {
 
   PreferenceState& prefs_;
   CalcLink& link_;
+  Dialogs& dialogs_;
   std::filesystem::path helpDir_;
   std::function<void()> quit_;
   ShellWindows windows_;

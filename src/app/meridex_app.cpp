@@ -19,7 +19,7 @@
 namespace meridex {
 
 MeridexApp::MeridexApp(std::filesystem::path workDir, Seams seams)
-    : shell(prefs, calcLink, workDir / "help", std::move(seams.quit)),
+    : shell(prefs, calcLink, seams.dialogs, workDir / "help", std::move(seams.quit)),
       ctx{seams.clock,
           seams.dialogs,
           seams.sound,

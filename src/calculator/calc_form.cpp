@@ -14,6 +14,7 @@
 
 #include "calculator/es_calculator.h"
 #include "common/number_format.h"
+#include "common/qt_report.h"
 
 namespace meridex {
 
@@ -49,8 +50,10 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
   TEsCalcColors colors;
   colors.setColor(ccOperatorButtons, QColor(128, 0, 0));
   EsCalculator1->Colors().Assign(colors);
-  connect(EsCalculator1, &TEsCalculator::ButtonPressed, this,
-          [this](int code) { EsCalculator1ButtonPressed(code); });
+  connect(EsCalculator1, &TEsCalculator::ButtonPressed, this, [this](int code) {
+    RunReported(ctx_.dialogs, "the calculator's memory display",
+                [this, code] { EsCalculator1ButtonPressed(code); });
+  });
 
   Label1 = new QLabel("Contents of Memory :", central);
   Label1->setGeometry(8, 184, 104, 13);
@@ -73,7 +76,7 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
   BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), "Update", central);
   BitBtn2->setObjectName("BitBtn2");
   BitBtn2->setGeometry(80, 215, 65, 25);
-  connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+  ConnectReported(BitBtn2, ctx_.dialogs, [this] { BitBtn2Click(); });
   Curfield = new QLabel(central);
   Curfield->setObjectName("Curfield");
   Curfield->setGeometry(72, 240, 81, 13);
@@ -88,8 +91,10 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
-  connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
-          [this](QWindow* now) { FocusWindowChanged(now); });
+  connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
+    RunReported(ctx_.dialogs, "the activation of the calculator",
+                [this, now] { FocusWindowChanged(now); });
+  });
 }
 
 TCalc::~TCalc() {
@@ -98,20 +103,23 @@ TCalc::~TCalc() {
 }
 
 void TCalc::BuildMenus() {
+  const auto add = [this](QMenu* menu, const char* caption, std::function<void()> handler) {
+    return AddReportedAction(menu, caption, ctx_.dialogs, std::move(handler));
+  };
   view1 = menuBar()->addMenu("View");
-  view1->addAction("All Cities List", this, [this] { ctx_.shell.showAllCitiesList(); });
-  view1->addAction("Hot List", this, [this] { ctx_.shell.showHotList(); });
-  view1->addAction("Unit Conversions", this, [this] { ctx_.shell.showUnitConversions(); });
-  view1->addAction("World Map View", this, [this] { ctx_.shell.showWorldView(); });
+  add(view1, "All Cities List", [this] { ctx_.shell.showAllCitiesList(); });
+  add(view1, "Hot List", [this] { ctx_.shell.showHotList(); });
+  add(view1, "Unit Conversions", [this] { ctx_.shell.showUnitConversions(); });
+  add(view1, "World Map View", [this] { ctx_.shell.showWorldView(); });
   Calculator1 = view1->addAction("Calculator");
   Calculator1->setCheckable(true);
   view1->addSeparator();
-  view1->addAction("Options", this, [this] { ctx_.shell.showOptions(); });
+  add(view1, "Options", [this] { ctx_.shell.showOptions(); });
 
   Help1 = menuBar()->addMenu("Help");
-  QAction* index = Help1->addAction("&Index", this, [this] { ctx_.shell.showHelp(""); });
+  QAction* index = add(Help1, "&Index", [this] { ctx_.shell.showHelp(""); });
   index->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-  Help1->addAction("About", this, [this] { ctx_.shell.showAbout(); });
+  add(Help1, "About", [this] { ctx_.shell.showAbout(); });
 }
 
 void TCalc::FocusWindowChanged(QWindow* now) {
@@ -156,7 +164,8 @@ void TCalc::BitBtn2Click() {
 }
 
 void TCalc::closeEvent(QCloseEvent* event) {
-  ctx_.shell.toolWindowClosing(ToolWindow::Calculator);
+  RunReported(ctx_.dialogs, "the closing of the calculator",
+              [this] { ctx_.shell.toolWindowClosing(ToolWindow::Calculator); });
   event->accept();
 }
 

@@ -9,7 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "common/report.h"
+#include "common/qt_report.h"
 #include "common/step_guide.h"
 #include "common/text.h"
 #include "worldtime/city_files.h"
@@ -49,11 +49,12 @@ void TCityListForm::buildNewCityPanel(QVBoxLayout& column) {
   NCName->setMaxLength(64);
   column.addWidget(NewCityPanel);
 
-  connect(NCName, &QLineEdit::textEdited, this, reported([this] { NCNameKeyPress(); }));
-  connect(Button1, &QPushButton::clicked, this, reported([this] { Button1Click(); }));
-  connect(NCCancelBtn, &QPushButton::clicked, this, reported([this] { NCCancelBtnClick(); }));
-  connect(NCOKBtn, &QPushButton::clicked, this, reported([this] { NCOKBtnClick(); }));
-  connect(SpeedButton3, &QToolButton::clicked, this, reported([this] { SpeedButton3Click(); }));
+  connect(NCName, &QLineEdit::textEdited, this,
+          Reported(ctx_.dialogs, "the typing of the location name", [this] { NCNameKeyPress(); }));
+  ConnectReported(Button1, ctx_.dialogs, [this] { Button1Click(); });
+  ConnectReported(NCCancelBtn, ctx_.dialogs, [this] { NCCancelBtnClick(); });
+  ConnectReported(NCOKBtn, ctx_.dialogs, [this] { NCOKBtnClick(); });
+  ConnectReported(SpeedButton3, ctx_.dialogs, [this] { SpeedButton3Click(); });
 }
 
 void TCityListForm::AddLocation1Click() {

@@ -9,7 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "common/report.h"
+#include "common/qt_report.h"
 #include "common/step_guide.h"
 #include "worldtime/city_list_form.h"
 #include "worldtime/forecast.h"
@@ -56,10 +56,10 @@ void TCityListForm::buildForecastPanel(QVBoxLayout& column) {
   ForeCastMask->setMaximumWidth(90);
   column.addWidget(ForeCastPanel);
 
-  connect(Button2, &QPushButton::clicked, this, reported([this] { Button2Click(); }));
-  connect(ForeCancelBtn, &QPushButton::clicked, this, reported([this] { ForeCancelBtnClick(); }));
-  connect(ForeCastOKBtn, &QPushButton::clicked, this, reported([this] { ForeCastOKBtnClick(); }));
-  connect(SpeedButton2, &QToolButton::clicked, this, reported([this] { SpeedButton2Click(); }));
+  ConnectReported(Button2, ctx_.dialogs, [this] { Button2Click(); });
+  ConnectReported(ForeCancelBtn, ctx_.dialogs, [this] { ForeCancelBtnClick(); });
+  ConnectReported(ForeCastOKBtn, ctx_.dialogs, [this] { ForeCastOKBtnClick(); });
+  ConnectReported(SpeedButton2, ctx_.dialogs, [this] { SpeedButton2Click(); });
 }
 
 void TCityListForm::TimeForecast1Click() {

@@ -131,8 +131,6 @@ class TCityListForm : public QMainWindow, public CityListAlarmView {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // Runs a handler as every event does: an error is shown, the program goes on.
-  std::function<void()> reported(std::function<void()> handler);
   void buildMenus();
   void buildPanels();
   void buildForecastPanel(QVBoxLayout& column);

@@ -17,6 +17,7 @@
 
 #include "calculator/es_calculator.h"
 #include "convert/convert_form.h"
+#include "support/menu_commands.h"
 #include "support/test_context.h"
 
 namespace meridex {
@@ -191,6 +192,23 @@ TEST(CalcForm, MenusGoThroughTheShell) {
   EXPECT_EQ(t.shell.calls, (std::vector<std::string>{"AllCitiesList", "HotList", "UnitConversions",
                                                      "WorldView", "Options", "Help ", "About"}));
   EXPECT_EQ(calc.Help1->actions().front()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+}
+
+TEST(CalcForm, ACommandThatFailsInsideIsReportedByName) {
+  TestContext t;
+  CalcLink link;
+  TCalc calc(t.ctx, link);
+  calc.FormActivate();
+  EXPECT_EQ(test::TriggerEveryMenuCommandWhileTheShellFails(calc, t),
+            (std::vector<std::string>{"All Cities List", "Hot List", "Unit Conversions",
+                                      "World Map View", "Options", "Index", "About"}));
+  t.shell.failing = true;
+  t.dialogs.clear();
+  calc.show();
+  calc.BitBtn2->click();  // "Update" closes the window through the failing close rules
+  ASSERT_EQ(t.dialogs.shown.size(), 1u);
+  EXPECT_EQ(t.dialogs.shown[0].text,
+            "Could not complete the closing of the calculator: an internal error occurred.");
 }
 
 // Under a locale that groups with "." the copied value keeps its meaning.

@@ -7,8 +7,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include "common/window_style.h"
+#include "support/menu_commands.h"
 #include "worldtime/city_list_fixture.h"
 #include "worldtime/city_row_delegate.h"
 
@@ -231,6 +233,24 @@ TEST_F(CityListWindow, ViewAndHelpCommandsGoThroughTheSharedRules) {
                                                      "Options", "Help ", "About"}));
   form->close();
   EXPECT_EQ(t.shell.calls.back(), "Closing");
+  EXPECT_EQ(t.dir.read(kHotListFile), FlagsFile("100001"));
+}
+
+TEST_F(CityListWindow, ACommandThatFailsInsideIsReportedByNameAndTheWindowGoesOn) {
+  open("a", "100001");
+  EXPECT_EQ(test::TriggerEveryMenuCommandWhileTheShellFails(*form, t),
+            (std::vector<std::string>{"Exit Program", "Unit Conversions", "Map View", "Calculator",
+                                      "Options", "Index"}));
+  t.shell.failing = true;
+  t.dialogs.clear();
+  form->SpeedButton1->click();
+  form->close();
+  ASSERT_EQ(t.dialogs.shown.size(), 2u);
+  EXPECT_EQ(t.dialogs.shown[0].text,
+            "Could not complete \"About Meridex\": an internal error occurred.");
+  EXPECT_EQ(t.dialogs.shown[1].text,
+            "Could not complete the closing of the city list: an internal error occurred.");
+  // The Hot List was saved before the close rules failed.
   EXPECT_EQ(t.dir.read(kHotListFile), FlagsFile("100001"));
 }
 
