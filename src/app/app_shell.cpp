@@ -7,13 +7,6 @@
 
 namespace meridex {
 
-void Present(QWidget* window) {
-  if (window == nullptr) return;
-  window->show();
-  window->raise();
-  window->activateWindow();
-}
-
 TAppShell::TAppShell(PreferenceState& prefs, CalcLink& link, Dialogs& dialogs,
                      std::filesystem::path helpDir, std::function<void()> quit)
     : prefs_(prefs),

@@ -66,7 +66,4 @@ class TAppShell final : public Shell {
   std::unique_ptr<THelpWindow> help_;
 };
 
-// Shows a window and brings it to the front.
-void Present(QWidget* window);
-
 }  // namespace meridex

@@ -6,6 +6,7 @@
 #include "app/logo_form.h"
 #include "common/report.h"
 #include "common/user_preferences.h"
+#include "common/window_style.h"
 
 namespace meridex {
 

@@ -46,7 +46,7 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
   EsCalculator1 = new TEsCalculator(central);
   EsCalculator1->setObjectName("EsCalculator1");
   EsCalculator1->setGeometry(8, 16, 209, 161);
-  // The Windows colours, except maroon operators.
+  // The default scheme's colours, except maroon operators.
   TEsCalcColors colors;
   colors.setColor(ccOperatorButtons, QColor(128, 0, 0));
   EsCalculator1->Colors().Assign(colors);

@@ -36,7 +36,6 @@ class ConversionEngine {
  public:
   // Taken from the locale whenever the window is activated.
   void setSeparators(NumberSeparators separators) { separators_ = std::move(separators); }
-  const NumberSeparators& separators() const { return separators_; }
 
   // The user entered `field`: it becomes the source of its category and the
   // selected field. Entering either field of a pair writes "0" into the other

@@ -21,6 +21,7 @@
 
 #include "common/icons.h"
 #include "common/qt_report.h"
+#include "common/screen_density.h"
 #include "common/window_style.h"
 
 namespace meridex {
@@ -51,13 +52,6 @@ void SetFieldColour(QLineEdit* edit, const QColor& colour) {
   QPalette palette = edit->palette();
   palette.setColor(QPalette::Base, colour);
   edit->setPalette(palette);
-}
-
-void Present(QWidget* window) {
-  if (window == nullptr) return;
-  window->show();
-  window->raise();
-  window->activateWindow();
 }
 
 constexpr Qt::WindowFlags kToolWindowFlags =
