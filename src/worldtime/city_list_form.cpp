@@ -191,21 +191,22 @@ void TCityListForm::buildPanels() {
   connect(CityCheckBox, &QListWidget::itemChanged, this, [this] {
     if (!rebuilding_) checksChanged_ = true;
   });
-  const auto choosing = [this](std::function<void()> click) {
-    return Reported(ctx_.dialogs, "the choice of a location", [this, click = std::move(click)] {
-      if (!rebuilding_) click();
-    });
-  };
+  // Moving the selection with the keys is a click too; a rebuild's is not.
+  const std::string choice = "the choice of a location";
   connect(CityCheckBox, &QListWidget::currentRowChanged, this,
-          choosing([this] { CityCheckBoxClick(); }));
+          Reported(ctx_.dialogs, choice, [this] {
+            if (!rebuilding_) CityCheckBoxClick();
+          }));
   connect(CityCheckBox, &QListWidget::itemClicked, this,
-          Reported(ctx_.dialogs, "the choice of a location", [this] { CityCheckBoxClick(); }));
+          Reported(ctx_.dialogs, choice, [this] { CityCheckBoxClick(); }));
   connect(CityCheckBox, &QListWidget::itemDoubleClicked, this,
           Reported(ctx_.dialogs, "the city information", [this] { CityCheckBoxDblClick(); }));
   connect(CityHotList, &QListWidget::currentRowChanged, this,
-          choosing([this] { CityHotListClick(); }));
+          Reported(ctx_.dialogs, choice, [this] {
+            if (!rebuilding_) CityHotListClick();
+          }));
   connect(CityHotList, &QListWidget::itemClicked, this,
-          Reported(ctx_.dialogs, "the choice of a location", [this] { CityHotListClick(); }));
+          Reported(ctx_.dialogs, choice, [this] { CityHotListClick(); }));
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(60000);

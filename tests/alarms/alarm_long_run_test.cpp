@@ -13,7 +13,9 @@
 #endif
 #endif
 #ifdef MERIDEX_ADDRESS_SANITIZER
-#include <sanitizer/allocator_interface.h>
+// The sanitizer's allocator statistics (its public interface; g++ ships the
+// library but not the header that declares it).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 #include "alarms/alarm_fixture.h"
