@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/product_picture.h"
+#include "common/qt_report.h"
 #include "widgets/es_label.h"
 
 namespace meridex {
@@ -43,7 +44,7 @@ TEsLabel* MakeCaption(const char* text, QWidget* parent, TEsAppearance appearanc
 
 }  // namespace
 
-TAboutBox::TAboutBox(AppContext&, QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(AppContext& ctx, QWidget* parent) : QDialog(parent) {
   setObjectName("AboutBox");
   setWindowTitle("About Meridex");
   auto* layout = new QVBoxLayout(this);
@@ -58,8 +59,8 @@ TAboutBox::TAboutBox(AppContext&, QWidget* parent) : QDialog(parent) {
   text->setAlignment(Qt::AlignHCenter);
   layout->addWidget(text);
   auto* web = new QPushButton("Visit our &web page", this);
-  connect(web, &QPushButton::clicked, this,
-          [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebPage))); });
+  ConnectReported(web, ctx.dialogs,
+                  [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebPage))); });
   auto* ok = new QPushButton("OK", this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
