@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Meridex");
   QApplication::setQuitOnLastWindowClosed(false);
-  InstallFontSubstitutions();
+  SetUpDesktop(app);
 
   SystemClock clock;
   QtDialogs dialogs;
