@@ -8,13 +8,13 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QWindow>
 
 #include "calculator/es_calculator.h"
 #include "common/number_format.h"
 #include "common/qt_report.h"
+#include "common/window_style.h"
 
 namespace meridex {
 
@@ -87,10 +87,7 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
 
   setCentralWidget(central);
   BuildMenus();
-  setFixedSize(kWidth, kPlainHeight);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
+  setOuterHeight(kPlainHeight);
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
     RunReported(ctx_.dialogs, "the activation of the calculator",
                 [this, now] { FocusWindowChanged(now); });
@@ -106,7 +103,7 @@ void TCalc::BuildMenus() {
   const auto add = [this](QMenu* menu, const char* caption, std::function<void()> handler) {
     return AddReportedAction(menu, caption, ctx_.dialogs, std::move(handler));
   };
-  view1 = menuBar()->addMenu("View");
+  view1 = menuBar()->addMenu("&View");
   add(view1, "All Cities List", [this] { ctx_.shell.showAllCitiesList(); });
   add(view1, "Hot List", [this] { ctx_.shell.showHotList(); });
   add(view1, "Unit Conversions", [this] { ctx_.shell.showUnitConversions(); });
@@ -116,7 +113,7 @@ void TCalc::BuildMenus() {
   view1->addSeparator();
   add(view1, "Options", [this] { ctx_.shell.showOptions(); });
 
-  Help1 = menuBar()->addMenu("Help");
+  Help1 = menuBar()->addMenu("&Help");
   QAction* index = add(Help1, "&Index", [this] { ctx_.shell.showHelp(""); });
   index->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
   add(Help1, "About", [this] { ctx_.shell.showAbout(); });
@@ -130,6 +127,18 @@ void TCalc::FocusWindowChanged(QWindow* now) {
 }
 
 void TCalc::FormActivate() {
+  applyModeLayout();
+  if (link_.CalcLinkFlag == 0) return;
+  // The conversion window's value arrives exactly, whatever its form (grouping
+  // separators, an exponent, a sign); other clipboard texts are typed key by
+  // key as a paste does.
+  const QString clipboard = QGuiApplication::clipboard()->text();
+  if (!EsCalculator1->EnterNumber(clipboard)) EsCalculator1->PasteText(clipboard);
+  EsCalculator1->PressButton(cbEquals);
+  Curfield->setText(QString::fromStdString(link_.SelectedUnitName));
+}
+
+void TCalc::applyModeLayout() {
   const bool linked = link_.CalcLinkFlag != 0;
   menuBar()->setVisible(!linked);
   view1->menuAction()->setVisible(!linked);
@@ -140,17 +149,22 @@ void TCalc::FormActivate() {
   if (!linked) {
     Calculator1->setChecked(true);
     Calculator1->setEnabled(false);
-    setFixedSize(kWidth, kPlainHeight);
-    return;
   }
-  setFixedSize(kWidth, kLinkedHeight);
-  // The conversion window's value arrives exactly, whatever its form (grouping
-  // separators, an exponent, a sign); other clipboard texts are typed key by
-  // key as a paste does.
-  const QString clipboard = QGuiApplication::clipboard()->text();
-  if (!EsCalculator1->EnterNumber(clipboard)) EsCalculator1->PasteText(clipboard);
-  EsCalculator1->PressButton(cbEquals);
-  Curfield->setText(QString::fromStdString(link_.SelectedUnitName));
+  setOuterHeight(linked ? kLinkedHeight : kPlainHeight);
+}
+
+void TCalc::showEvent(QShowEvent* event) {
+  // The window comes up in the layout of its mode; the activation that
+  // follows only fills it in.
+  RunReported(ctx_.dialogs, "the showing of the calculator", [this] { applyModeLayout(); });
+  QMainWindow::showEvent(event);
+}
+
+void TCalc::setOuterHeight(int outer) {
+  // The heights are the window's with its frame; the client area is what
+  // the frame leaves.
+  const QMargins frame = FrameMarginsOf(*this);
+  setFixedSize(kWidth, outer - frame.top() - frame.bottom());
 }
 
 void TCalc::EsCalculator1ButtonPressed(int) {

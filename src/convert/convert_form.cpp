@@ -11,7 +11,6 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -120,9 +119,6 @@ TConvertForm::~TConvertForm() {
 
 void TConvertForm::FormCreate() {
   setFixedSize(IsStandardDensity(ctx_.pixelsPerInch()) ? QSize(442, 355) : QSize(539, 423));
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
 }
 
 QWidget* TConvertForm::BuildPanel3() {
@@ -172,7 +168,7 @@ void TConvertForm::BuildMenus() {
   const auto add = [this](QMenu* menu, const char* caption, std::function<void()> handler) {
     return AddReportedAction(menu, caption, ctx_.dialogs, std::move(handler));
   };
-  QMenu* file = menuBar()->addMenu("File");
+  QMenu* file = menuBar()->addMenu("&File");
   add(file, "Exit Program", [this] { ctx_.shell.terminate(); });
 
   QMenu* edit = menuBar()->addMenu("&Edit");

@@ -1,9 +1,7 @@
 #include "convert/unit_help.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -74,10 +72,6 @@ TUnitHelp::TUnitHelp(AppContext&, QWidget* parent)
   OKBtn->setFixedSize(75, 26);
   column->addWidget(OKBtn, 0, Qt::AlignHCenter);
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::close);
-
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
 }
 
 }  // namespace meridex
