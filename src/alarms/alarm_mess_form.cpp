@@ -9,6 +9,7 @@
 #include "common/qt_report.h"
 #include "common/screen_density.h"
 #include "common/text.h"
+#include "common/window_style.h"
 
 namespace meridex {
 
@@ -116,11 +117,7 @@ void TAlarmMessForm::fillLines() {
 
 void TAlarmMessForm::fitToLines() {
   const int ppi = ctx_.pixelsPerInch();
-  const int width = AtDensity(kWidth, ppi);
-  layout()->activate();
-  const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width)
-                                                   : layout()->totalSizeHint().height();
-  setFixedSize(width, std::max(AtDensity(kHeight, ppi), needed));
+  FixSizeToFit(*this, QSize(AtDensity(kWidth, ppi), AtDensity(kHeight, ppi)));
 }
 
 void TAlarmMessForm::FormActivate() {

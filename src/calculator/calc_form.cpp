@@ -56,7 +56,7 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
   });
 
   Label1 = new QLabel("Contents of Memory :", central);
-  Label1->setGeometry(8, 184, 104, 13);
+  Label1->setGeometry(7, 184, 105, 13);  // ends where the memory begins
   MemLabel = new QLabel(central);
   MemLabel->setObjectName("MemLabel");
   MemLabel->setGeometry(112, 184, 65, 13);

@@ -1,6 +1,7 @@
 #include "common/window_style.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QWidget>
 #include <QWindow>
 
@@ -31,6 +32,20 @@ bool AnyShownWindowStaysOnTop() {
     if (w->isVisible() && IsOrdinaryWindow(*w) && StaysOnTop(*w)) return true;
   }
   return false;
+}
+
+void FixSizeToFit(QWidget& window, QSize design) {
+  QLayout* layout = window.layout();
+  if (layout == nullptr) {
+    window.setFixedSize(design);
+    return;
+  }
+  layout->activate();
+  QSize size = design.expandedTo(layout->totalMinimumSize());
+  if (layout->hasHeightForWidth()) {
+    size.setHeight(std::max(size.height(), layout->totalHeightForWidth(size.width())));
+  }
+  window.setFixedSize(size);
 }
 
 void Present(QWidget* window) {

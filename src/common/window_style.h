@@ -19,6 +19,11 @@ bool StaysOnTop(const QWidget& window);
 // True while a shown window of the program has the stay-on-top style.
 bool AnyShownWindowStaysOnTop();
 
+// Fixes the size of a window laid out by its layout at `design`, grown to
+// what the layout needs to show every control whole: texts grow with the
+// font and the density, and a word-wrapped text with its lines.
+void FixSizeToFit(QWidget& window, QSize design);
+
 // Shows a window and brings it to the front; nothing for a null window.
 void Present(QWidget* window);
 
