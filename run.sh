@@ -15,4 +15,4 @@ home=${MERIDEX_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/meridex}
 mkdir -p "$home"
 cp -R -n "$root/data/." "$home/"
 cd "$home"
-exec "$build/src/app/meridex" "$@"
+exec "$build/stage/bin/meridex" "$@"

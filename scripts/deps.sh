@@ -2,7 +2,8 @@
 # Sourced by run.sh and test.sh.
 meridex_install_deps() {
   local packages=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev
-                  libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2 tzdata "$@")
+                  libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2 tzdata librsvg2-bin
+                  "$@")
   local missing=()
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
