@@ -1,25 +1,125 @@
 // Meridex: world time and measures.
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QStandardPaths>
+#include <cstdlib>
+#include <exception>
 #include <filesystem>
+#include <iostream>
+#include <optional>
+#include <system_error>
 
+#include "app/command_line.h"
+#include "app/installation.h"
 #include "app/program.h"
+#include "app/version.h"
+#include "common/errors.h"
 #include "common/qt_dialogs.h"
 #include "common/qt_sound_player.h"
 #include "common/window_style.h"
 
+namespace {
+
+using namespace meridex;
+namespace fs = std::filesystem;
+
+// The icon of every window: the PNG sizes rendered from the program's SVG
+// icon, built into the executable.
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (const QString& size : QDir(":/icon").entryList(QDir::Dirs)) {
+    icon.addFile(":/icon/" + size + "/" MERIDEX_APP_ID ".png");
+  }
+  return icon;
+}
+
+// The user's data folder: $MERIDEX_HOME, or the per-user application data
+// location (~/.local/share/meridex). Empty when neither can be named.
+fs::path UserDataFolder() {
+  if (const char* home = std::getenv("MERIDEX_HOME"); home != nullptr && *home != '\0') {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(home, error);
+    return error ? fs::path(home) : absolute;
+  }
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+}
+
+// Fills the user's data folder with the shipped files it lacks and makes it
+// the working directory. Returns an error message, or nothing.
+std::optional<std::string> PrepareDataFolder(const fs::path& home) {
+  const fs::path executable = QCoreApplication::applicationFilePath().toStdString();
+  const auto installation =
+      FindInstallation(executable, MERIDEX_DATA_FROM_BIN, MERIDEX_DOC_FROM_BIN);
+  if (!installation) {
+    return "Meridex cannot find the files it is installed with: \"" +
+           (executable.parent_path() / MERIDEX_DATA_FROM_BIN).lexically_normal().string() +
+           "\" holds no preferences file. Please reinstall Meridex.";
+  }
+  try {
+    ProvideUserFiles(installation->dataDir, home);
+  } catch (const AppError& e) {
+    return std::string("Meridex cannot set up your data folder \"") + home.string() + "\". " +
+           e.what();
+  }
+  std::error_code error;
+  fs::current_path(home, error);
+  if (error) {
+    return "Meridex cannot work in \"" + home.string() + "\": " + error.message();
+  }
+  return std::nullopt;
+}
+
+// Reports a failure to start, in a message box and on standard error (the
+// box may have no one to see it).
+int FailToStart(Dialogs& dialogs, const std::string& message) {
+  std::cerr << "meridex: " << message << '\n';
+  dialogs.error(message);
+  return 1;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  using namespace meridex;
+  // The command line is read before the GUI application exists, so that
+  // --help and --version need no display.
+  const CommandLine command = ParseCommandLine({argv + 1, argv + argc});
+  switch (command.action) {
+    case CommandLineAction::PrintHelp:
+    case CommandLineAction::PrintVersion:
+      std::cout << command.text;
+      return command.exitStatus;
+    case CommandLineAction::Refuse:
+      std::cerr << command.text;
+      return command.exitStatus;
+    case CommandLineAction::Run:
+      break;
+  }
+
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Meridex");
+  // The application name is the program's name: it names the data folder
+  // and the window class the launcher matches.
+  QApplication::setApplicationName("meridex");
+  QApplication::setApplicationVersion(kVersionNumber);
+  QGuiApplication::setDesktopFileName(MERIDEX_APP_ID);
+  QApplication::setWindowIcon(ApplicationIcon());
   QApplication::setQuitOnLastWindowClosed(false);
   InstallFontSubstitutions();
 
-  SystemClock clock;
   QtDialogs dialogs;
+  const fs::path home = UserDataFolder();
+  if (home.empty()) {
+    return FailToStart(dialogs,
+                       "Meridex cannot find your home folder. Set HOME, or MERIDEX_HOME to the "
+                       "folder Meridex should keep your files in.");
+  }
+  if (const auto problem = PrepareDataFolder(home)) return FailToStart(dialogs, *problem);
+
+  SystemClock clock;
   QtSoundPlayer sound;
   // All data files are looked up in the working directory.
   return RunProgram(
-      std::filesystem::current_path(),
+      home,
       MeridexApp::Seams{clock, dialogs, sound, ScreenPixelsPerInch, [] { QApplication::quit(); }},
       [] { return QApplication::exec(); });
 }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix with `cmake --install`, moves the
-# tree elsewhere, and checks that everything is where the desktop looks for it.
+# tree elsewhere, checks that everything is where the desktop looks for it,
+# and runs the moved program: its command line without a display, and starts
+# that find the shipped files and fill a fresh data folder from them.
 #   installed_tree_test.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
 build=$1 id=$2 version=$3
@@ -38,3 +40,44 @@ for need in 48 64 128 256; do
   [ -f "$prefix/share/icons/hicolor/${need}x${need}/apps/$id.png" ] || fail "no ${need} px icon"
 done
 echo "installed tree: complete, $sizes icon sizes"
+
+meridex=$prefix/bin/meridex
+# No display at all: the command line is read before the GUI exists.
+nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$@"; }
+out=$(nodisplay "$meridex" --version) || fail "--version failed without a display"
+[ "$out" = "Meridex $version" ] || fail "--version printed '$out'"
+out=$(nodisplay "$meridex" --help) || fail "--help failed without a display"
+[[ "$out" == "Usage: meridex [--help | --version]"* ]] || fail "--help printed '$out'"
+status=0
+err=$(nodisplay "$meridex" --no-such-option 2>&1 >/dev/null) || status=$?
+[ "$status" -eq 2 ] || fail "an unknown argument ended with status $status"
+[[ "$err" == *'unknown argument "--no-such-option"'*"Usage: meridex"* ]] ||
+  fail "an unknown argument printed '$err'"
+
+# The preferences record with start-up view "z" selects no window: the
+# program ends after its start-up (length-prefixed letters, then zeros).
+quick_prefs() { { printf '\001z\001b'; head -c 85 /dev/zero; } >"$1"; }
+mkdir -p "$tmp/run" && chmod 700 "$tmp/run"
+start() {
+  MERIDEX_HOME=$1 XDG_RUNTIME_DIR=$tmp/run QT_QPA_PLATFORM=offscreen timeout 60 "$meridex"
+}
+
+# A fresh data folder gets every shipped file; the user's own are kept.
+home=$tmp/home
+mkdir -p "$home"
+quick_prefs "$home/userpref.dat"
+cp "$home/userpref.dat" "$tmp/expected-prefs"
+start "$home" || fail "the installed program did not start and end (status $?)"
+for f in kydafe.dat chklst.dat custlst.dat Alarm1.wav Alarm2.wav help/index.html; do
+  cmp -s "$prefix/share/meridex/$f" "$home/$f" || fail "$f was not copied into the data folder"
+done
+cmp -s "$tmp/expected-prefs" "$home/userpref.dat" || fail "the user's preferences were overwritten"
+[ ! -e "$home/README.md" ] || fail "notes copied into the data folder"
+
+# Without MERIDEX_HOME the data folder is the user's application data folder.
+mkdir -p "$tmp/xdg/meridex"
+quick_prefs "$tmp/xdg/meridex/userpref.dat"
+env -u MERIDEX_HOME XDG_DATA_HOME=$tmp/xdg XDG_RUNTIME_DIR=$tmp/run QT_QPA_PLATFORM=offscreen \
+  timeout 60 "$meridex" || fail "the start in the default data folder failed"
+[ -f "$tmp/xdg/meridex/kydafe.dat" ] || fail "the default data folder is not \$XDG_DATA_HOME/meridex"
+echo "installed program: command line without a display, starts in fresh data folders"
