@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QPointer>
 #include <QStandardPaths>
+#include <QWidget>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
@@ -10,9 +12,11 @@
 #include <optional>
 #include <system_error>
 
+#include "app/app_shell.h"
 #include "app/command_line.h"
 #include "app/installation.h"
 #include "app/program.h"
+#include "app/single_instance.h"
 #include "app/version.h"
 #include "common/errors.h"
 #include "common/qt_dialogs.h"
@@ -113,13 +117,34 @@ int main(int argc, char** argv) {
                        "Meridex cannot find your home folder. Set HOME, or MERIDEX_HOME to the "
                        "folder Meridex should keep your files in.");
   }
+
+  // One program per data folder: a second start brings the first to the front.
+  SingleInstance instance(home, QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+  switch (instance.claim()) {
+    case SingleInstance::Start::HandedOver:
+      std::cout << "Meridex is already running with the data folder \"" << home.string()
+                << "\"; its window was brought to the front.\n";
+      return 0;
+    case SingleInstance::Start::NoAnswer:
+      return FailToStart(dialogs, "Meridex is already running with the data folder \"" +
+                                      home.string() + "\", but it does not answer.");
+    case SingleInstance::Start::First:
+      break;
+  }
   if (const auto problem = PrepareDataFolder(home)) return FailToStart(dialogs, *problem);
 
   SystemClock clock;
   QtSoundPlayer sound;
+  QPointer<QWidget> mainWindow;
+  QObject::connect(&instance, &SingleInstance::activationRequested, [&mainWindow] {
+    if (mainWindow) Present(mainWindow);
+  });
   // All data files are looked up in the working directory.
   return RunProgram(
       home,
       MeridexApp::Seams{clock, dialogs, sound, ScreenPixelsPerInch, [] { QApplication::quit(); }},
-      [] { return QApplication::exec(); });
+      [&mainWindow](QWidget* main) {
+        mainWindow = main;
+        return QApplication::exec();
+      });
 }

@@ -9,7 +9,7 @@
 namespace meridex {
 
 int RunProgram(const std::filesystem::path& workDir, MeridexApp::Seams seams,
-               const std::function<int()>& runLoop) {
+               const std::function<int(QWidget* mainWindow)>& runLoop) {
   UserPreferences stored;
   try {
     stored = ReadUserPreferences(workDir);
@@ -27,7 +27,7 @@ int RunProgram(const std::filesystem::path& workDir, MeridexApp::Seams seams,
   splash.hide();
   if (mainWindow == nullptr) return 0;
   Present(mainWindow);
-  return runLoop();
+  return runLoop(mainWindow);
 }
 
 }  // namespace meridex

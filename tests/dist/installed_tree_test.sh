@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix with `cmake --install`, moves the
 # tree elsewhere, checks that everything is where the desktop looks for it,
-# and runs the moved program: its command line without a display, and starts
-# that find the shipped files and fill a fresh data folder from them.
+# and runs the moved program: its command line without a display, starts
+# that find the shipped files and fill a fresh data folder from them, and a
+# second start that hands over to the running program.
 #   installed_tree_test.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
 build=$1 id=$2 version=$3
 tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+running=
+trap '[ -z "$running" ] || kill -KILL "$running" 2>/dev/null; rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$tmp/first" >/dev/null
@@ -81,3 +83,28 @@ env -u MERIDEX_HOME XDG_DATA_HOME=$tmp/xdg XDG_RUNTIME_DIR=$tmp/run QT_QPA_PLATF
   timeout 60 "$meridex" || fail "the start in the default data folder failed"
 [ -f "$tmp/xdg/meridex/kydafe.dat" ] || fail "the default data folder is not \$XDG_DATA_HOME/meridex"
 echo "installed program: command line without a display, starts in fresh data folders"
+
+# A running program (the shipped preferences show the city list) and a second
+# start for the same data folder, which hands over and ends.
+home=$tmp/home2
+MERIDEX_HOME=$home XDG_RUNTIME_DIR=$tmp/run QT_QPA_PLATFORM=offscreen "$meridex" \
+  >"$tmp/first.log" 2>&1 &
+running=$!
+for _ in $(seq 300); do
+  ls "$tmp"/run/meridex-* 2>/dev/null | grep -qv '\.lock$' && break
+  kill -0 "$running" 2>/dev/null || fail "the first start ended: $(cat "$tmp/first.log")"
+  sleep 0.1
+done
+out=$(start "$home") || fail "the second start failed: $out"
+[[ "$out" == "Meridex is already running with the data folder \"$home\""* ]] ||
+  fail "the second start did not hand over: '$out'"
+kill -0 "$running" 2>/dev/null || fail "the first program ended when the second started"
+
+# After a crash, the lock and socket left behind do not stop the next start.
+kill -KILL "$running"
+wait "$running" 2>/dev/null || true
+running=
+quick_prefs "$home/userpref.dat"
+out=$(start "$home") || fail "the start after a crash failed: $out"
+[ -z "$out" ] || fail "the start after a crash did not run the program: '$out'"
+echo "installed program: a second start hands over; a crashed program's lock is taken over"
