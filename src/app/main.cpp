@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QUrl>
 #include <QWidget>
 #include <cstdlib>
 #include <exception>
@@ -11,6 +12,7 @@
 #include <iostream>
 #include <optional>
 #include <system_error>
+#include <variant>
 
 #include "app/app_shell.h"
 #include "app/command_line.h"
@@ -49,29 +51,38 @@ fs::path UserDataFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
 }
 
+// The installation this executable belongs to, or a message saying where it
+// looked.
+std::variant<Installation, std::string> FindOwnInstallation() {
+  const fs::path executable = QCoreApplication::applicationFilePath().toStdString();
+  if (auto found = FindInstallation(executable, MERIDEX_DATA_FROM_BIN, MERIDEX_DOC_FROM_BIN)) {
+    return *found;
+  }
+  return "Meridex cannot find the files it is installed with: \"" +
+         (executable.parent_path() / MERIDEX_DATA_FROM_BIN).lexically_normal().string() +
+         "\" holds no preferences file. Please reinstall Meridex.";
+}
+
 // Fills the user's data folder with the shipped files it lacks and makes it
 // the working directory. Returns an error message, or nothing.
-std::optional<std::string> PrepareDataFolder(const fs::path& home) {
-  const fs::path executable = QCoreApplication::applicationFilePath().toStdString();
-  const auto installation =
-      FindInstallation(executable, MERIDEX_DATA_FROM_BIN, MERIDEX_DOC_FROM_BIN);
-  if (!installation) {
-    return "Meridex cannot find the files it is installed with: \"" +
-           (executable.parent_path() / MERIDEX_DATA_FROM_BIN).lexically_normal().string() +
-           "\" holds no preferences file. Please reinstall Meridex.";
-  }
+std::optional<std::string> PrepareDataFolder(const fs::path& dataDir, const fs::path& home) {
   try {
-    ProvideUserFiles(installation->dataDir, home);
+    ProvideUserFiles(dataDir, home);
   } catch (const AppError& e) {
-    return std::string("Meridex cannot set up your data folder \"") + home.string() + "\". " +
-           e.what();
+    return "Meridex cannot set up your data folder \"" + home.string() + "\". " + e.what();
   }
   std::error_code error;
   fs::current_path(home, error);
-  if (error) {
-    return "Meridex cannot work in \"" + home.string() + "\": " + error.message();
-  }
+  if (error) return "Meridex cannot work in \"" + home.string() + "\": " + error.message();
   return std::nullopt;
+}
+
+// The installed home page as a URL, or empty when it is missing.
+std::string HomePage(const fs::path& docDir) {
+  const fs::path page = docDir / "index.html";
+  std::error_code error;
+  if (!fs::is_regular_file(page, error)) return {};
+  return QUrl::fromLocalFile(QString::fromStdString(page.string())).toString().toStdString();
 }
 
 // Reports a failure to start, in a message box and on standard error (the
@@ -131,7 +142,14 @@ int main(int argc, char** argv) {
     case SingleInstance::Start::First:
       break;
   }
-  if (const auto problem = PrepareDataFolder(home)) return FailToStart(dialogs, *problem);
+  const auto installation = FindOwnInstallation();
+  if (const auto* problem = std::get_if<std::string>(&installation)) {
+    return FailToStart(dialogs, *problem);
+  }
+  const Installation& shipped = std::get<Installation>(installation);
+  if (const auto problem = PrepareDataFolder(shipped.dataDir, home)) {
+    return FailToStart(dialogs, *problem);
+  }
 
   SystemClock clock;
   QtSoundPlayer sound;
@@ -140,11 +158,11 @@ int main(int argc, char** argv) {
     if (mainWindow) Present(mainWindow);
   });
   // All data files are looked up in the working directory.
-  return RunProgram(
-      home,
-      MeridexApp::Seams{clock, dialogs, sound, ScreenPixelsPerInch, [] { QApplication::quit(); }},
-      [&mainWindow](QWidget* main) {
-        mainWindow = main;
-        return QApplication::exec();
-      });
+  return RunProgram(home,
+                    MeridexApp::Seams{clock, dialogs, sound, ScreenPixelsPerInch,
+                                      [] { QApplication::quit(); }, HomePage(shipped.docDir)},
+                    [&mainWindow](QWidget* main) {
+                      mainWindow = main;
+                      return QApplication::exec();
+                    });
 }

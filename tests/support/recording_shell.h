@@ -18,6 +18,10 @@ class RecordingShell final : public Shell {
   void showOptions() override { calls.push_back("Options"); }
   void showHelp(const std::string& page) override { calls.push_back("Help " + page); }
   void showAbout() override { calls.push_back("About"); }
+  bool openWebPage(const std::string& url) override {
+    calls.push_back("WebPage " + url);
+    return webPagesOpen;
+  }
   void terminate() override { calls.push_back("Terminate"); }
   void toolWindowClosing(ToolWindow) override { calls.push_back("Closing"); }
   void setCityListOnTop(bool onTop) override { listOnTop = onTop; }
@@ -27,6 +31,7 @@ class RecordingShell final : public Shell {
   std::vector<std::string> calls;
   bool listOnTop = false;
   bool alarmOnTop = true;
+  bool webPagesOpen = true;  // what openWebPage reports
 };
 
 }  // namespace meridex::test
