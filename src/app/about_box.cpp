@@ -32,18 +32,27 @@ QString HomePageLine(const std::string& homePage) {
       .arg(url.toString(QUrl::FullyEncoded).toHtmlEscaped(), shown.toHtmlEscaped());
 }
 
+QLabel* MakeCaption(const QString& text, QWidget* parent, int points, bool bold) {
+  auto* caption = new QLabel(text, parent);
+  QFont font = caption->font();
+  font.setPointSize(points);
+  font.setBold(bold);
+  caption->setFont(font);
+  caption->setAlignment(Qt::AlignHCenter);
+  return caption;
+}
+
 QString DescriptionText(const std::string& homePage) {
   return QString(
-             "<p><b><big>Meridex</big></b><br>%1<br>"
-             "World time and measures for the Linux desktop.</p>"
+             "<p>World time and measures for the Linux desktop.</p>"
              "<p>Made by the Meridex team. Questions, bug reports and suggestions reach the "
-             "team through the project's issue tracker.<br>%2</p>"
+             "team through the project's issue tracker.<br>%1</p>"
              "<p>Meridex is free software under the GNU General Public License, version 3 or "
              "later, and comes with no warranty.</p>"
              "<p>Cities from Natural Earth (public domain), GeoNames and SimpleMaps (CC BY 4.0); "
              "time-zone rules from the IANA time zone database (public domain); map outlines "
              "from Natural Earth.</p>")
-      .arg(kVersionText, HomePageLine(homePage));
+      .arg(HomePageLine(homePage));
 }
 
 }  // namespace
@@ -55,11 +64,14 @@ TAboutBox::TAboutBox(AppContext& ctx, std::string homePage, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->addWidget(new Picture(this), 0, Qt::AlignHCenter);
+  layout->addWidget(MakeCaption("Meridex", this, 16, true));
+  layout->addWidget(MakeCaption(kVersionText, this, 10, false));
 
   Description = new QLabel(DescriptionText(homePage_), this);
   Description->setObjectName("Description");
   Description->setTextFormat(Qt::RichText);
   Description->setWordWrap(true);
+  Description->setAlignment(Qt::AlignHCenter);
   Description->setFixedWidth(400);
   Description->setTextInteractionFlags(Qt::TextBrowserInteraction);
   connect(Description, &QLabel::linkActivated, this, [this] { openHomePage(); });

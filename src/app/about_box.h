@@ -17,7 +17,7 @@ class TAboutBox : public QDialog {
   Q_OBJECT
  public:
   // `homePage` is the home page's URL, or empty when it is not installed.
-  TAboutBox(AppContext& ctx, std::string homePage, QWidget* parent = nullptr);
+  explicit TAboutBox(AppContext& ctx, std::string homePage = {}, QWidget* parent = nullptr);
 
   QLabel* Description = nullptr;
   QPushButton* WebButton = nullptr;
