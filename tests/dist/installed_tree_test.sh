@@ -41,6 +41,12 @@ done
 for need in 48 64 128 256; do
   [ -f "$prefix/share/icons/hicolor/${need}x${need}/apps/$id.png" ] || fail "no ${need} px icon"
 done
+# The metadata, launcher and icons agree as installed.
+if command -v appstreamcli >/dev/null; then
+  out=$(appstreamcli validate-tree --no-net "$tmp") || fail "appstreamcli validate-tree: $out"
+else
+  echo "appstreamcli is not installed: the installed metadata is not validated"
+fi
 echo "installed tree: complete, $sizes icon sizes"
 
 meridex=$prefix/bin/meridex
