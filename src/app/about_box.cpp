@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/product_picture.h"
+#include "widgets/es_label.h"
 
 namespace meridex {
 
@@ -32,16 +33,6 @@ QString HomePageLine(const std::string& homePage) {
       .arg(url.toString(QUrl::FullyEncoded).toHtmlEscaped(), shown.toHtmlEscaped());
 }
 
-QLabel* MakeCaption(const QString& text, QWidget* parent, int points, bool bold) {
-  auto* caption = new QLabel(text, parent);
-  QFont font = caption->font();
-  font.setPointSize(points);
-  font.setBold(bold);
-  caption->setFont(font);
-  caption->setAlignment(Qt::AlignHCenter);
-  return caption;
-}
-
 QString DescriptionText(const std::string& homePage) {
   return QString(
              "<p>World time and measures for the Linux desktop.</p>"
@@ -55,6 +46,20 @@ QString DescriptionText(const std::string& homePage) {
       .arg(HomePageLine(homePage));
 }
 
+// A centred relief caption in bold Times New Roman; the raised one in the
+// steel scheme, the engraved one in the default grey.
+TEsLabel* MakeCaption(const char* text, QWidget* parent, TEsAppearance appearance, int points) {
+  auto* caption = new TEsLabel(QString::fromLatin1(text), parent);
+  if (appearance == TEsAppearance::apRaised) caption->setColorScheme(TEsColorScheme::csSteel);
+  caption->setAppearance(appearance);
+  QFont font = caption->font();
+  font.setPointSize(points);
+  font.setBold(true);
+  caption->setFont(font);
+  caption->setAlignment(TEsAlignment::taCenter);
+  return caption;
+}
+
 }  // namespace
 
 TAboutBox::TAboutBox(AppContext& ctx, std::string homePage, QWidget* parent)
@@ -64,8 +69,8 @@ TAboutBox::TAboutBox(AppContext& ctx, std::string homePage, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->addWidget(new Picture(this), 0, Qt::AlignHCenter);
-  layout->addWidget(MakeCaption("Meridex", this, 16, true));
-  layout->addWidget(MakeCaption(kVersionText, this, 10, false));
+  layout->addWidget(MakeCaption("Meridex", this, TEsAppearance::apRaised, 20));
+  layout->addWidget(MakeCaption(kVersionText, this, TEsAppearance::apSunken, 11));
 
   Description = new QLabel(DescriptionText(homePage_), this);
   Description->setObjectName("Description");

@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
@@ -22,6 +21,7 @@
 #include "common/icons.h"
 #include "common/report.h"
 #include "common/window_style.h"
+#include "widgets/es_label.h"
 
 namespace meridex {
 
@@ -148,14 +148,15 @@ QWidget* TConvertForm::BuildPanel3() {
   connect(SpeedButton1, &QToolButton::clicked, this, [this] { ctx_.shell.showAbout(); });
   row->addWidget(SpeedButton1);
 
-  auto* publisher = new QLabel("The Meridex team", panel);
+  // Engraved: grey letters sunk into the panel.
+  auto* publisher = new TEsLabel("The Meridex team", panel);
   publisher->setObjectName("Publisher");
+  publisher->setAppearance(TEsAppearance::apSunken);
   QFont font("Times New Roman");
   font.setPointSize(11);
   font.setBold(true);
   font.setItalic(true);
   publisher->setFont(font);
-  publisher->setStyleSheet("color: #7a7a7a;");
   row->addWidget(publisher);
   row->addStretch();
 

@@ -1,7 +1,6 @@
 #include "worldtime/city_list_form.h"
 
 #include <QCloseEvent>
-#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -15,6 +14,7 @@
 #include "common/icons.h"
 #include "common/report.h"
 #include "common/window_style.h"
+#include "widgets/es_label.h"
 #include "worldtime/add_wiz.h"
 #include "worldtime/city_files.h"
 #include "worldtime/city_row_delegate.h"
@@ -175,14 +175,10 @@ void TCityListForm::buildPanels() {
   SpeedButton1->setIconSize(QSize(16, 16));
   SpeedButton1->setToolTip("About Meridex");
   connect(SpeedButton1, &QToolButton::clicked, this, [this] { ctx_.shell.showAbout(); });
-  auto* caption = new QLabel("Meridex", panel3);
+  // Raised in the default scheme, with dark blue letters.
+  auto* caption = new TEsLabel("Meridex", panel3);
   caption->setFont(PixelFont("Times New Roman", 13, true));
-  caption->setStyleSheet("color: #1f4f8f;");
-  auto* shadow = new QGraphicsDropShadowEffect(caption);
-  shadow->setOffset(1, 1);
-  shadow->setBlurRadius(0);
-  shadow->setColor(QColor(160, 160, 160));
-  caption->setGraphicsEffect(shadow);
+  caption->setFontColor(QColor(31, 79, 143));
   AlarmPic = new QLabel(panel3);
   AlarmPic->setPixmap(BellPixmap());
   AlarmPic->setFixedSize(17, 17);

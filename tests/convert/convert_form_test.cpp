@@ -17,6 +17,7 @@
 
 #include "convert/unit_help.h"
 #include "support/test_context.h"
+#include "widgets/es_label.h"
 
 namespace meridex {
 namespace {
@@ -313,5 +314,21 @@ TEST_F(GermanLocale, ReadsAndWritesWithTheLocaleSeparators) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "1.234,5000000000");
 }
 
+TEST_F(ConvertFormTest, TheTabCaptionsAndThePublisherAreDrawnInRelief) {
+  for (const ConvertPage& page : form.Pages) {
+    const auto* caption = qobject_cast<const TEsLabel*>(page.caption);
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(caption->Appearance(), TEsAppearance::apRaised);
+    EXPECT_EQ(caption->FontColor(), QColor(Qt::blue));
+    EXPECT_EQ(caption->Alignment(), TEsAlignment::taCenter);
+    // Letters and copies fit the caption.
+    EXPECT_LE(caption->sizeHint().width(), caption->width()) << caption->text().toStdString();
+    EXPECT_LE(caption->sizeHint().height(), caption->height()) << caption->text().toStdString();
+  }
+  const auto* publisher = form.findChild<TEsLabel*>("Publisher");
+  ASSERT_NE(publisher, nullptr);
+  EXPECT_EQ(publisher->Appearance(), TEsAppearance::apSunken);
+  EXPECT_FALSE(publisher->text().isEmpty());
+}
 }  // namespace
 }  // namespace meridex

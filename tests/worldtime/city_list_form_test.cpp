@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QScrollBar>
 
 #include "common/window_style.h"
+#include "widgets/es_label.h"
 #include "worldtime/city_list_fixture.h"
 #include "worldtime/city_row_delegate.h"
 
@@ -234,5 +236,19 @@ TEST_F(CityListWindow, ViewAndHelpCommandsGoThroughTheSharedRules) {
   EXPECT_EQ(t.dir.read(kHotListFile), FlagsFile("100001"));
 }
 
+TEST_F(CityListWindow, TheBottomPanelCarriesARaisedCaptionThatFitsIt) {
+  open("a", "100001");
+  auto* panel = form->findChild<QWidget*>("Panel3");
+  ASSERT_NE(panel, nullptr);
+  const auto* caption = panel->findChild<TEsLabel*>();
+  ASSERT_NE(caption, nullptr);
+  EXPECT_EQ(caption->text(), "Meridex");
+  EXPECT_EQ(caption->Appearance(), TEsAppearance::apRaised);
+  form->show();
+  panel->layout()->activate();
+  EXPECT_GE(caption->height(), caption->sizeHint().height());
+  EXPECT_GE(caption->width(), caption->sizeHint().width());
+  EXPECT_LE(caption->geometry().bottom(), panel->rect().bottom()) << caption->geometry().y();
+}
 }  // namespace
 }  // namespace meridex
