@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/product_picture.h"
+#include "common/qt_report.h"
 #include "widgets/es_label.h"
 
 namespace meridex {
@@ -79,12 +80,13 @@ TAboutBox::TAboutBox(AppContext& ctx, std::string homePage, QWidget* parent)
   Description->setAlignment(Qt::AlignHCenter);
   Description->setFixedWidth(400);
   Description->setTextInteractionFlags(Qt::TextBrowserInteraction);
-  connect(Description, &QLabel::linkActivated, this, [this] { openHomePage(); });
+  connect(Description, &QLabel::linkActivated, this,
+          Reported(ctx.dialogs, "the home page", [this] { openHomePage(); }));
   layout->addWidget(Description);
 
   WebButton = new QPushButton("Visit the &home page", this);
   WebButton->setEnabled(!homePage_.empty());
-  connect(WebButton, &QPushButton::clicked, this, &TAboutBox::openHomePage);
+  ConnectReported(WebButton, ctx.dialogs, [this] { openHomePage(); });
   OKButton = new QPushButton("OK", this);
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -2,9 +2,9 @@
 
 #include <system_error>
 
-#include "app/user_preferences.h"
 #include "common/errors.h"
 #include "common/record_io.h"
+#include "common/user_preferences.h"
 
 namespace meridex {
 

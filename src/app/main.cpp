@@ -14,12 +14,12 @@
 #include <system_error>
 #include <variant>
 
-#include "app/app_shell.h"
 #include "app/command_line.h"
 #include "app/installation.h"
 #include "app/program.h"
 #include "app/single_instance.h"
 #include "app/version.h"
+#include "common/desktop.h"
 #include "common/errors.h"
 #include "common/qt_dialogs.h"
 #include "common/qt_sound_player.h"

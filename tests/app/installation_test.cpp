@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <fstream>
 
-#include "app/user_preferences.h"
 #include "common/errors.h"
+#include "common/user_preferences.h"
 #include "support/temp_dir.h"
 
 namespace meridex {

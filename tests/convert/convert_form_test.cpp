@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 #include "convert/unit_help.h"
+#include "support/menu_commands.h"
 #include "support/test_context.h"
 #include "widgets/es_label.h"
 
@@ -268,6 +269,18 @@ TEST_F(ConvertFormTest, MenusAndButtonsGoThroughTheShell) {
   form.close();
   EXPECT_EQ(t.shell.calls, (std::vector<std::string>{"About", "Closing"}));
   EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(ConvertFormTest, ACommandThatFailsInsideIsReportedByName) {
+  EXPECT_EQ(
+      test::TriggerEveryMenuCommandWhileTheShellFails(form, t),
+      (std::vector<std::string>{"Exit Program", "All Cities List", "Hot List", "World Map View",
+                                "Calculator", "Options", "Index", "About"}));
+  t.shell.failing = true;
+  t.dialogs.clear();
+  QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
+  ASSERT_EQ(t.dialogs.shown.size(), 1u);
+  EXPECT_EQ(t.dialogs.shown[0].text, "Could not complete \"About\": an internal error occurred.");
 }
 
 TEST(UnitHelp, ShowsTheStepsInOrder) {
