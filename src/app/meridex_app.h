@@ -41,6 +41,9 @@ class MeridexApp {
     SoundPlayer& sound;
     std::function<int()> pixelsPerInch;
     std::function<void()> quit;
+    // The program's home page (a file URL into the installed documentation),
+    // or empty when it is not installed.
+    std::string homePage = {};
   };
 
   MeridexApp(std::filesystem::path workDir, Seams seams);
@@ -79,6 +82,7 @@ class MeridexApp {
   QWidget* create(WindowId id);
   void connectWindows();
 
+  std::string homePage_;
   std::vector<WindowId> created_;
 };
 
