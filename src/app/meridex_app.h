@@ -43,6 +43,9 @@ class MeridexApp {
     SoundPlayer& sound;
     std::function<int()> pixelsPerInch;
     std::function<void()> quit;
+    // The program's home page (a file URL into the installed documentation),
+    // or empty when it is not installed.
+    std::string homePage = {};
   };
 
   MeridexApp(std::filesystem::path workDir, Seams seams);
@@ -86,6 +89,7 @@ class MeridexApp {
   void connectWindows();
   void arrangeWindows(QWidget* mainWindow);
 
+  std::string homePage_;
   std::vector<WindowId> created_;
 };
 

@@ -17,7 +17,7 @@ constexpr const char* kStartUp = "the start of Meridex";
 }  // namespace
 
 int RunProgram(const std::filesystem::path& workDir, MeridexApp::Seams seams,
-               const std::function<int()>& runLoop) {
+               const std::function<int(QWidget* mainWindow)>& runLoop) {
   // A failure before the event loop is reported and ends the program.
   UserPreferences stored;
   if (!RunReported(seams.dialogs, kStartUp, [&] { stored = ReadUserPreferences(workDir); })) {
@@ -38,7 +38,7 @@ int RunProgram(const std::filesystem::path& workDir, MeridexApp::Seams seams,
   if (!created) return 1;
   if (mainWindow == nullptr) return 0;
   Present(mainWindow);
-  return runLoop();
+  return runLoop(mainWindow);
 }
 
 }  // namespace meridex

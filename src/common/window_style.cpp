@@ -50,6 +50,8 @@ void FixSizeToFit(QWidget& window, QSize design) {
 
 void Present(QWidget* window) {
   if (window == nullptr) return;
+  // A minimised window is not in front however it is raised.
+  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
   window->show();
   window->raise();
   window->activateWindow();

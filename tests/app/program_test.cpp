@@ -19,7 +19,8 @@ class ProgramStart : public ::testing::Test {
  protected:
   int run() {
     return RunProgram(dir.path(),
-                      MeridexApp::Seams{clock, dialogs, sound, [] { return 96; }, [] {}}, [this] {
+                      MeridexApp::Seams{clock, dialogs, sound, [] { return 96; }, [] {}},
+                      [this](QWidget*) {
                         ++loops;
                         for (QWidget* w : QApplication::topLevelWidgets()) {
                           if (w->isVisible()) shown.push_back(w->windowTitle().toStdString());
