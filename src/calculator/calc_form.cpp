@@ -14,6 +14,7 @@
 #include "calculator/es_calculator.h"
 #include "common/number_format.h"
 #include "common/qt_report.h"
+#include "common/screen_density.h"
 #include "common/window_style.h"
 
 namespace meridex {
@@ -42,10 +43,17 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
   font.setPointSize(8);
   setFont(font);
 
+  // Laid out for the standard density; the texts grow with the density, and
+  // so does the room for them.
+  const int ppi = ctx_.pixelsPerInch();
+  const auto at = [ppi](int x, int y, int w, int h) {
+    return QRect(AtDensity(x, ppi), AtDensity(y, ppi), AtDensity(w, ppi), AtDensity(h, ppi));
+  };
+
   auto* central = new QWidget(this);
   EsCalculator1 = new TEsCalculator(central);
   EsCalculator1->setObjectName("EsCalculator1");
-  EsCalculator1->setGeometry(8, 16, 209, 161);
+  EsCalculator1->setGeometry(at(8, 16, 209, 161));
   // The default scheme's colours, except maroon operators.
   TEsCalcColors colors;
   colors.setColor(ccOperatorButtons, QColor(128, 0, 0));
@@ -56,10 +64,10 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
   });
 
   Label1 = new QLabel("Contents of Memory :", central);
-  Label1->setGeometry(7, 184, 105, 13);  // ends where the memory begins
+  Label1->setGeometry(at(7, 184, 105, 13));  // ends where the memory begins
   MemLabel = new QLabel(central);
   MemLabel->setObjectName("MemLabel");
-  MemLabel->setGeometry(112, 184, 65, 13);
+  MemLabel->setGeometry(at(112, 184, 65, 13));
   QFont memFont("Arial");
   memFont.setPointSize(8);
   memFont.setBold(true);
@@ -72,14 +80,14 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
   Bevel1 = new QFrame(central);
   Bevel1->setObjectName("Bevel1");
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Bevel1->setGeometry(64, 208, 97, 49);
+  Bevel1->setGeometry(at(64, 208, 97, 49));
   BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), "Update", central);
   BitBtn2->setObjectName("BitBtn2");
-  BitBtn2->setGeometry(80, 215, 65, 25);
+  BitBtn2->setGeometry(at(80, 215, 65, 25));
   ConnectReported(BitBtn2, ctx_.dialogs, [this] { BitBtn2Click(); });
   Curfield = new QLabel(central);
   Curfield->setObjectName("Curfield");
-  Curfield->setGeometry(72, 240, 81, 13);
+  Curfield->setGeometry(at(72, 240, 81, 13));
   Curfield->setAlignment(Qt::AlignCenter);
   QPalette curPalette = Curfield->palette();
   curPalette.setColor(QPalette::WindowText, Qt::blue);
@@ -164,7 +172,8 @@ void TCalc::setOuterHeight(int outer) {
   // The heights are the window's with its frame; the client area is what
   // the frame leaves.
   const QMargins frame = FrameMarginsOf(*this);
-  setFixedSize(kWidth, outer - frame.top() - frame.bottom());
+  const int ppi = ctx_.pixelsPerInch();
+  setFixedSize(AtDensity(kWidth, ppi), AtDensity(outer, ppi) - frame.top() - frame.bottom());
 }
 
 void TCalc::EsCalculator1ButtonPressed(int) {

@@ -66,7 +66,10 @@ TConvertForm::TConvertForm(AppContext& ctx, CalcLink& link, QWidget* parent)
   QFont font("MS Sans Serif");
   font.setPointSize(8);
   setFont(font);
-  const double scale = IsStandardDensity(ctx_.pixelsPerInch()) ? 1.0 : 539.0 / 442.0;
+  // The larger design is for the larger density; beyond it the window grows
+  // on with the texts.
+  const int ppi = ctx_.pixelsPerInch();
+  const double scale = AtDensity(442, 539, ppi) / 442.0;
   const auto at = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
 
   auto* central = new QWidget(this);
@@ -118,7 +121,8 @@ TConvertForm::~TConvertForm() {
 }
 
 void TConvertForm::FormCreate() {
-  setFixedSize(IsStandardDensity(ctx_.pixelsPerInch()) ? QSize(442, 355) : QSize(539, 423));
+  const int ppi = ctx_.pixelsPerInch();
+  setFixedSize(AtDensity(442, 539, ppi), AtDensity(355, 423, ppi));
 }
 
 QWidget* TConvertForm::BuildPanel3() {

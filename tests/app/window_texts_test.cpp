@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QWidget>
+#include <cstdlib>
 #include <filesystem>
 
 #include "alarms/alarm_form.h"
@@ -14,6 +15,7 @@
 #include "app/logo_form.h"
 #include "app/meridex_app.h"
 #include "calculator/calc_form.h"
+#include "common/desktop.h"
 #include "common/user_preferences.h"
 #include "support/fake_clock.h"
 #include "support/recording_dialogs.h"
@@ -42,8 +44,12 @@ class WindowTexts : public ::testing::Test {
     std::filesystem::copy(std::filesystem::path(MERIDEX_SOURCE_DIR) / "data" / "help",
                           dir.path() / "help");
     app = std::make_unique<MeridexApp>(
-        dir.path(), MeridexApp::Seams{clock, dialogs, sound, [] { return 96; }, [] {}});
+        dir.path(), MeridexApp::Seams{clock, dialogs, sound, ScreenPixelsPerInch, [] {}});
     app->createWindows("a", "b");
+    // A run at another density says which it is meant to be.
+    if (const char* ppi = std::getenv("MERIDEX_TEST_PPI")) {
+      EXPECT_EQ(ScreenPixelsPerInch(), std::atoi(ppi));
+    }
   }
   ~WindowTexts() override {
     for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
