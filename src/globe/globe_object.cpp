@@ -6,7 +6,7 @@ namespace meridex {
 
 bool ExtentEmpty(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
 
-TGlobeHost& TGlobeObject::Globe() const { return Layer->Globe(); }
+TGlobeEngine& TGlobeObject::Globe() const { return Layer->Globe(); }
 
 void TGlobeObject::WriteToStream(TGlobeWriter& stream) const {
   stream.WriteShortString(Title, kMaxTitle);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "globe/globe_attributes.h"
-#include "globe/globe_host.h"
+#include "globe/globe_engine.h"
 #include "globe/globe_persistant.h"
 
 namespace meridex {
@@ -56,7 +56,7 @@ class TGlobeObject : public TGlobePersistant {
   TRect Extent;  // west, south, east, north; empty when Right <= Left or Bottom <= Top
 
  protected:
-  TGlobeHost& Globe() const;
+  TGlobeEngine& Globe() const;
   // Reads an attribute index and stores the attribute in slot.
   void ReadAttribute(TGlobeReader& stream, int slot);
   void WriteAttribute(TGlobeWriter& stream, const TGlobeAttribute* attribute) const;

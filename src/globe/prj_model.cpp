@@ -6,7 +6,7 @@
 
 namespace meridex {
 
-TPrjModel::TPrjModel(TProjectionHost& globe) : globe_(globe), buffers_(AcquirePointBuffers()) {}
+TPrjModel::TPrjModel(TProjectionHost& globe) : globe_(globe), buffers_(globe.Buffers()) {}
 
 TPrjModel::~TPrjModel() = default;
 
@@ -30,7 +30,7 @@ bool TPrjModel::Accept(TLLPoint& last, const TLLPoint& p) const {
 }
 
 int TPrjModel::ProjectPointList(const TLLPointList& list, TProjectionCache&) {
-  buffers_->Reserve(static_cast<std::size_t>(list.Count()) + 1);
+  buffers_.Reserve(static_cast<std::size_t>(list.Count()) + 1);
   TLLPoint last{INT32_MAX, INT32_MAX};
   int n = 0;
   const TLLPoint* points = list.Points();
@@ -65,12 +65,12 @@ int TPrjModel::ProjectOutline() {
 }
 
 std::uint8_t TPrjModel::PointsClipCode(int count, bool& visible) {
-  buffers_->Reserve(static_cast<std::size_t>(count < 0 ? 0 : count));
-  return meridex::PointsClipCode(buffers_->Points.data(), count, globe_.ClipRect(), visible);
+  buffers_.Reserve(static_cast<std::size_t>(count < 0 ? 0 : count));
+  return meridex::PointsClipCode(buffers_.Points.data(), count, globe_.ClipRect(), visible);
 }
 
 int TPrjModel::ClipPolyPoints(int count, bool closed, std::uint8_t mask) {
-  return meridex::ClipPolyPoints(*buffers_, count, closed, mask, globe_.ClipRect());
+  return meridex::ClipPolyPoints(buffers_, count, closed, mask, globe_.ClipRect());
 }
 
 }  // namespace meridex

@@ -21,6 +21,8 @@ class TProjectionHost {
   virtual TRect ClipRect() const = 0;
   // The screen's vertical pixels per inch.
   virtual int PixelsPerInch() const = 0;
+  // The buffers the globe's projections write into; they outlive its models.
+  virtual TPointBuffers& Buffers() = 0;
 };
 
 // A globe object's cached 3D coordinates for the spherical view. Empty until
@@ -29,7 +31,7 @@ class TProjectionHost {
 using TProjectionCache = std::unique_ptr<TWorld3DPrjData>;
 
 // A projection: turns TLLPoints (GlobeUnits) into pixel positions of the
-// globe control and back. Every result goes to the shared point buffer, at
+// globe control and back. Every result goes to the globe's point buffer, at
 // the index the caller passes. A model does not draw and does not own the
 // globe; it carries the view (rotations, scale, centre).
 class TPrjModel {
@@ -62,8 +64,8 @@ class TPrjModel {
   // Clips entries 0..count-1 against the globe's clip rectangle.
   int ClipPolyPoints(int count, bool closed, std::uint8_t mask);
 
-  TLLPoint& Point(int index) { return buffers_->At(static_cast<std::size_t>(index)); }
-  TPointBuffers& Buffers() { return *buffers_; }
+  TLLPoint& Point(int index) { return buffers_.At(static_cast<std::size_t>(index)); }
+  TPointBuffers& Buffers() { return buffers_; }
   TProjectionHost& Globe() { return globe_; }
 
   // West, south, east, north limits in GlobeUnits.
@@ -83,7 +85,7 @@ class TPrjModel {
 
  private:
   TProjectionHost& globe_;
-  std::shared_ptr<TPointBuffers> buffers_;
+  TPointBuffers& buffers_;
 };
 
 }  // namespace meridex
