@@ -115,8 +115,11 @@ void TGlobe::SetScrollBars(TScrollStyle style) {
   if (style == scrollBars_) return;
   scrollBars_ = style;
   LayoutScrollBars();
-  Resize(ClientRect().width(), ClientRect().height());
-  MatchPicture();
+  // Before its first resize event the widget has no size of its own yet.
+  if (sized_) {
+    Resize(ClientRect().width(), ClientRect().height());
+    MatchPicture();
+  }
 }
 
 QPainter* TGlobe::RenderPainter() const {
@@ -185,6 +188,7 @@ void TGlobe::DescribeForAccessibility() {
 // --- events
 
 void TGlobe::resizeEvent(QResizeEvent*) {
+  sized_ = true;
   LayoutScrollBars();
   Resize(ClientRect().width(), ClientRect().height());
   MatchPicture();

@@ -85,6 +85,7 @@ class TGlobe : public QWidget, private TGlobeWindow, public TGlobeEngine {
   QPainter* windowPainter_ = nullptr;  // during a paint event
   TQtGlobeCanvas* pictureCanvas_ = nullptr;
   bool pressedInside_ = false;  // for OnClick
+  bool sized_ = false;          // the first resize event has come
 };
 
 }  // namespace meridex

@@ -27,6 +27,12 @@ std::int32_t RotationFactor(int index) {
   return 1;
 }
 
+// GlobeUnits across a number of pixels. At the lower scale limit the larger
+// side spans 2^31 - 1 GlobeUnits; rounding must not carry it past that.
+std::int32_t ViewUnits(int pixels, long double scale) {
+  return static_cast<std::int32_t>(std::min<std::int64_t>(Round64(pixels / scale), INT32_MAX));
+}
+
 }  // namespace
 
 std::unique_ptr<TPrjModel> TGlobeEngine::MakeModel(TGlobeProjection projection) {
@@ -54,7 +60,7 @@ long double TGlobeEngine::LimitScale(long double scale) const {
 }
 
 void TGlobeEngine::SetModelScale(long double scale) {
-  viewRect_ = {0, 0, Round32(viewWidth_ / scale), Round32(viewHeight_ / scale)};
+  viewRect_ = {0, 0, ViewUnits(viewWidth_, scale), ViewUnits(viewHeight_, scale)};
   model_->SetView(model_->XRotation, model_->YRotation, scale, model_->ZRotation);
 }
 

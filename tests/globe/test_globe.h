@@ -89,12 +89,13 @@ class SteppingClock : public Clock {
   std::uint64_t step = 0;
 };
 
-// A globe for tests: a 300 x 300 view of the whole sphere with a recording
-// canvas, a settable clock, and a record of what it asks of its window and
-// the events it raises.
+// A globe for tests: a 300 x 300 view (unless sized otherwise) of the whole
+// sphere with a recording canvas, a settable clock, and a record of what it
+// asks of its window and the events it raises.
 class TestGlobe : public TGlobeEngine, public TGlobeWindow {
  public:
-  TestGlobe() : TGlobeEngine(300, 300) {
+  explicit TestGlobe(int width = 300, int height = 300) : TGlobeEngine(width, height) {
+    canvas = RecordingCanvas({0, 0, width, height});
     SetWindow(this);
     SetClock(clock);
     SetScreenCanvas(&canvas);
