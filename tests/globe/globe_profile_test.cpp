@@ -84,9 +84,10 @@ TEST_F(GlobeProfileTest, DataDirectoryGetsItsSeparatorAndDirectoryEntriesLieBelo
   EXPECT_EQ(globe.GetLayer(0).FileName, Path("data") + "/cities.dat");
   globe.ClearLayers();
   globe.SetDataDirectory(Path("maps"));
-  WriteText("c.prf", "[LayerList]\n0=cities.dat\n");
+  WriteText("c.prf", "[LayerList]\n0=cities.dat\n1=" + Path("data/cities.dat") + "\n");
   globe.SetProfileName(Path("c.prf"));
-  EXPECT_EQ(Titles(), (std::vector<std::string>{"in maps"}));
+  // An absolute entry is taken as it stands.
+  EXPECT_EQ(Titles(), (std::vector<std::string>{"in maps", "in data"}));
 }
 
 TEST_F(GlobeProfileTest, TheSameFullPathDoesNothingButTheSameBareNameReloads) {

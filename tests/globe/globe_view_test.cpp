@@ -287,6 +287,25 @@ TEST(GlobeView, ResizeKeepsTheMiddleAndTheScaleWithinItsLimits) {
   EXPECT_TRUE(map.ViewChanged());
 }
 
+TEST(GlobeView, AResizeKeepsAPendingChangeOfScale) {
+  test::TestGlobe globe;
+  globe.Paint();
+  globe.ZoomToRect({0, 0, 100000000, 100000000});
+  ASSERT_TRUE(globe.ViewChanged());
+  globe.Resize(300, 300);  // the same scale: the zoom must still reach the objects
+  EXPECT_TRUE(globe.ViewChanged());
+}
+
+TEST(GlobeView, AClientAreaOfNoSizeKeepsAUsableScale) {
+  test::TestGlobe globe(0, 0);
+  EXPECT_GT(globe.Scale(), 0);
+  globe.Resize(0, 0);
+  globe.Paint();
+  globe.Resize(300, 200);
+  globe.ZoomToRect({});
+  EXPECT_EQ(globe.Scale(), 200 / 618786000.0L);
+}
+
 TEST(GlobeView, ProjectionChangesKeepTheMiddleOrFitTheEarth) {
   test::TestGlobe globe;
   globe.SetYRotationInDegs(-100);  // looking at 20 N, 10 E
@@ -334,11 +353,26 @@ TEST(GlobeView, CenterOnObjectBringsItsExtentsMiddleToTheMiddle) {
     text->Location = {45 * kDeg, -10 * kDeg};
     text->Extent = {44 * kDeg, -12 * kDeg, 46 * kDeg, -8 * kDeg};
     text->ObjectState = 0;  // keep the extent as it is
+    globe.Paint();
     globe.CenterOnObject(nullptr);
+    EXPECT_FALSE(globe.RedrawNeeded());
     globe.CenterOnObject(text);
     EXPECT_TRUE(Near(PixelOf(globe, {45 * kDeg, -10 * kDeg}), {150, 150})) << static_cast<int>(p);
     EXPECT_TRUE(globe.RedrawNeeded());
   }
+  // On a map whose middle is already the object's, only the centre moves
+  // back; the picture must follow all the same.
+  test::TestGlobe map;
+  map.SetProjection(TGlobeProjection::gpCartesian);
+  map.ZoomToRect({});
+  auto* origin = CreateIn<TGlobeText>(map.AddLayer("l"));
+  origin->Extent = {-kDeg, -kDeg, kDeg, kDeg};
+  origin->ObjectState = 0;
+  map.SetCenterXY({100, 100});
+  map.Paint();
+  map.CenterOnObject(origin);
+  EXPECT_EQ(map.PrjModel().CenterX, 150);
+  EXPECT_TRUE(map.RedrawNeeded());
 }
 
 TEST(GlobeView, XYToLLOffTheGlobeGives180By180) {
