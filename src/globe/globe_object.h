@@ -61,7 +61,13 @@ class TGlobeObject : public TGlobePersistant {
   void ReadAttribute(TGlobeReader& stream, int slot);
   void WriteAttribute(TGlobeWriter& stream, const TGlobeAttribute* attribute) const;
   // Projects Location into buffer entry 0.
-  bool ProjectLocation();
+  bool ProjectLocation() { return ProjectPoint(kLocation, Location, 0); }
+  // Projects one of the object's points into buffer entry index: the
+  // extent's corners (slots 0 to 3) or the location (kLocation). Objects
+  // that keep what the projection needs of their points between paints
+  // override it.
+  static constexpr int kLocation = 4;
+  virtual bool ProjectPoint(int slot, TLLPoint p, int index);
 };
 
 bool ExtentEmpty(const TRect& r);

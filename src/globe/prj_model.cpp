@@ -20,14 +20,7 @@ void TPrjModel::SetView(GlobeUnit x, GlobeUnit y, long double scale, GlobeUnit z
   globe_.Redraw();
 }
 
-bool TPrjModel::Accept(TLLPoint& last, const TLLPoint& p) const {
-  if (UnitsPerPixel <= 1 || std::llabs(std::int64_t{last.X} - p.X) >= UnitsPerPixel ||
-      std::llabs(std::int64_t{last.Y} - p.Y) >= UnitsPerPixel) {
-    last = p;
-    return true;
-  }
-  return false;
-}
+bool TPrjModel::LLToXYKept(TLLPoint p, TPointMemo&, int index) { return LLToXY(p.X, p.Y, index); }
 
 int TPrjModel::ProjectPointList(const TLLPointList& list, TProjectionCache&) {
   buffers_.Reserve(static_cast<std::size_t>(list.Count()) + 1);

@@ -124,16 +124,44 @@ TEST_F(ObjectsTest, LineExtentGrowsByOneUnitAndCentresTheLocation) {
   line->Points.Add({0, 0});
   line->Points.Add({10, 20});
   line->Points.Add({-5, 7});
-  line->ProjectionCache = std::make_unique<TWorld3DPrjData>(3);
+  line->ProjectionCache.Decimated = std::make_unique<TWorld3DPrjData>(3);
   line->CalcExtent();
   EXPECT_EQ(line->Extent, (TRect{-6, -1, 11, 21}));
   EXPECT_EQ(line->Location, (TLLPoint{2, 10}));
-  EXPECT_FALSE(line->ProjectionCache);
+  EXPECT_FALSE(line->ProjectionCache.Decimated);
   EXPECT_TRUE(line->ObjectState & OS_TOO_SMALL);  // far below one pixel
   auto* empty = Make<TGlobePolyLine>("e");
   empty->CalcExtent();
   EXPECT_EQ(empty->Extent, (TRect{2147483647, 2147483647, -2147483647, -2147483647}));
   EXPECT_EQ(empty->Location, (TLLPoint{0, 0}));
+}
+
+TEST_F(ObjectsTest, LineExtentFollowsEveryChangeOfTheVertices) {
+  auto* line = Make<TGlobePolyLine>("l");
+  line->Points.Add({0, 0});
+  line->Points.Add({10, 20});
+  line->CalcExtent();
+  EXPECT_EQ(line->Extent, (TRect{-1, -1, 11, 21}));
+  line->CalcExtent();  // nothing changed: the same box
+  EXPECT_EQ(line->Extent, (TRect{-1, -1, 11, 21}));
+  line->Points.Set(0, {-100, 0});
+  line->CalcExtent();
+  EXPECT_EQ(line->Extent, (TRect{-101, -1, 11, 21}));
+  line->Points.MutablePoints()[1] = {10, 200};
+  line->CalcExtent();
+  EXPECT_EQ(line->Extent, (TRect{-101, -1, 11, 201}));
+  line->Points.Add({500, 0});
+  line->CalcExtent();
+  EXPECT_EQ(line->Extent.Right, 501);
+  line->SetLocation({line->Location.X + 1000, line->Location.Y});
+  line->CalcExtent();
+  EXPECT_EQ(line->Extent.Right, 1501);
+  // Another list of the same size is not mistaken for the first.
+  auto* other = Make<TGlobePolyLine>("o");
+  other->Points = line->Points;
+  other->Points.Set(0, {-5000, 0});
+  other->CalcExtent();
+  EXPECT_EQ(other->Extent.Left, -5001);
 }
 
 TEST_F(ObjectsTest, PolygonEdgesCountOnlyWhenStrictlyEast) {
