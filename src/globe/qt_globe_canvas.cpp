@@ -82,10 +82,6 @@ QFont CreateGlobeFont(const TLogFont& font) {
   return q;
 }
 
-QFont CreateGlobeFont(const std::string& name, int height, std::uint8_t style, int angle) {
-  return CreateGlobeFont(GlobeLogFont(name, height, style, angle));
-}
-
 TQtGlobeCanvas::TQtGlobeCanvas(QImage& image)
     : ownPainter_(std::in_place, &image),
       painter_(&*ownPainter_),

@@ -16,8 +16,6 @@ namespace meridex {
 // for the classic Windows faces), the pixel height, weight, italic,
 // underline and strike-out. The escapement is applied when text is drawn.
 QFont CreateGlobeFont(const TLogFont& font);
-// The same from the globe font's values (a height of 0 is taken as 1).
-QFont CreateGlobeFont(const std::string& name, int height, std::uint8_t style, int angle);
 
 QColor ToQColor(TColor color);
 

@@ -109,16 +109,18 @@ TEST(QtCanvas, SphereLeavesTheCornersToTheBackground) {
 }
 
 TEST(QtCanvas, GlobeFontsUseTheStandInFacesAndPixelHeights) {
-  const QFont font = CreateGlobeFont("Arial", 17, FS_BOLD | FS_ITALIC | FS_UNDERLINE, 0);
+  const QFont font =
+      CreateGlobeFont(GlobeLogFont("Arial", 17, FS_BOLD | FS_ITALIC | FS_UNDERLINE, 0));
   EXPECT_EQ(font.family(), "Liberation Sans");
   EXPECT_EQ(font.pixelSize(), 17);
   EXPECT_EQ(font.weight(), QFont::Bold);
   EXPECT_TRUE(font.italic());
   EXPECT_TRUE(font.underline());
   EXPECT_FALSE(font.strikeOut());
-  EXPECT_EQ(CreateGlobeFont("Times New Roman", 0, FS_STRIKEOUT, 0).pixelSize(), 1);
-  EXPECT_EQ(CreateGlobeFont("Times New Roman", 0, FS_STRIKEOUT, 0).family(), "Liberation Serif");
-  EXPECT_TRUE(CreateGlobeFont("Times New Roman", 0, FS_STRIKEOUT, 0).strikeOut());
+  EXPECT_EQ(CreateGlobeFont(GlobeLogFont("Times New Roman", 0, FS_STRIKEOUT, 0)).pixelSize(), 1);
+  EXPECT_EQ(CreateGlobeFont(GlobeLogFont("Times New Roman", 0, FS_STRIKEOUT, 0)).family(),
+            "Liberation Serif");
+  EXPECT_TRUE(CreateGlobeFont(GlobeLogFont("Times New Roman", 0, FS_STRIKEOUT, 0)).strikeOut());
 }
 
 TEST(QtCanvas, TextTurnsCounterClockwiseAboutItsTopLeft) {
