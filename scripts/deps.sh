@@ -1,8 +1,11 @@
 # Installs the Debian packages the build and the tests need, when missing.
 # Sourced by run.sh and test.sh.
 meridex_install_deps() {
+  # libc-bin: zic, which compiles the committed zone source for the city
+  # database tools; tzdata: the local time of the running program (the
+  # tests do not read it).
   local packages=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev
-                  libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2 tzdata "$@")
+                  libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2 libc-bin tzdata "$@")
   local missing=()
   for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,24 +3,15 @@
 #include "alarms/alarm_form.h"
 #include "alarms/alarm_mess_form.h"
 #include "alarms/alarm_wiz.h"
+#include "common/window_style.h"
 
 namespace meridex {
-
-namespace {
-
-void Present(QWidget& window) {
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
-
-}  // namespace
 
 AlarmCoordinator::AlarmCoordinator(AppContext& ctx, AlarmState& alarm, const CityTable& table,
                                    TAlarmForm& form, TAlarmWiz& wizard, TAlarmMessForm& message)
     : ctx_(ctx), alarm_(alarm), table_(table), form_(form), wizard_(wizard), message_(message) {
   form_.setWizard(&wizard_);
-  wizard_.onContinue = [this] { Present(form_); };
+  wizard_.onContinue = [this] { Present(&form_); };
 }
 
 void AlarmCoordinator::listActivated() { form_.synchronise(); }
@@ -31,14 +22,14 @@ void AlarmCoordinator::checkAlarm() {
     ctx_.shell.setCityListOnTop(false);
     ctx_.shell.setAlarmMessageOnTop(true);
   }
-  Present(message_);
+  Present(&message_);
 }
 
 void AlarmCoordinator::locationClicked() { wizard_.locationClicked(); }
 
 void AlarmCoordinator::alarmSettings() {
   if (alarm_.AlarmSet == 1) {
-    Present(form_);
+    Present(&form_);
   } else {
     wizard_.start();
   }

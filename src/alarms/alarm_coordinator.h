@@ -2,7 +2,8 @@
 
 #include "alarms/alarm_state.h"
 #include "common/app_context.h"
-#include "worldtime/city_list_form.h"
+#include "worldtime/city_list_hooks.h"
+#include "worldtime/city_table.h"
 
 namespace meridex {
 

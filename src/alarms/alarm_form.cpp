@@ -8,13 +8,12 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <functional>
 
-#include "alarms/alarm_wiz.h"
-#include "app/user_preferences.h"
-#include "common/report.h"
+#include "common/qt_report.h"
+#include "common/step_guide.h"
 #include "common/time_text.h"
-#include "worldtime/city_list_form.h"
+#include "common/user_preferences.h"
+#include "worldtime/city_list_hooks.h"
 
 namespace meridex {
 
@@ -41,7 +40,7 @@ QLabel* BigLabel(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-TAlarmForm::TAlarmForm(AppContext& ctx, AlarmState& alarm, TCityListForm& cityList,
+TAlarmForm::TAlarmForm(AppContext& ctx, AlarmState& alarm, CityListAlarmView& cityList,
                        const CityTable& table, QWidget* parent)
     : QDialog(parent), ctx_(ctx), alarm_(alarm), cityList_(cityList), table_(table) {
   setObjectName("AlarmForm");
@@ -67,7 +66,7 @@ TAlarmForm::TAlarmForm(AppContext& ctx, AlarmState& alarm, TCityListForm& cityLi
   auto* sounds = new QHBoxLayout(sound);
   for (QRadioButton* rb : {PhoneSelect, RoosterSelect, NoneSelect}) {
     sounds->addWidget(rb);
-    connect(rb, &QRadioButton::clicked, this, [this] { soundChosen(); });
+    ConnectReported(rb, ctx_.dialogs, [this] { soundChosen(); });
   }
   layout->addWidget(sound, 2, 0, 1, 2);
 
@@ -88,15 +87,12 @@ TAlarmForm::TAlarmForm(AppContext& ctx, AlarmState& alarm, TCityListForm& cityLi
   AlarmButton->setDefault(true);
   layout->addLayout(buttons, 5, 0, 1, 2);
 
-  const auto guarded = [this](std::function<void()> handler) {
-    return [this, handler = std::move(handler)] { RunReported(ctx_.dialogs, handler); };
-  };
-  connect(AlarmButton, &QPushButton::clicked, this, guarded([this] { AlarmButtonClick(); }));
-  connect(AlarmCancel, &QPushButton::clicked, this, guarded([this] { AlarmCancelClick(); }));
-  connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
-  connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
+  ConnectReported(AlarmButton, ctx_.dialogs, [this] { AlarmButtonClick(); });
+  ConnectReported(AlarmCancel, ctx_.dialogs, [this] { AlarmCancelClick(); });
+  ConnectReported(BitBtn2, ctx_.dialogs, [this] { BitBtn2Click(); });
+  ConnectReported(BitBtn1, ctx_.dialogs, [this] { BitBtn1Click(); });
 
-  RunReported(ctx_.dialogs, [this] { FormCreate(); });
+  RunReported(ctx_.dialogs, "the loading of the alarm", [this] { FormCreate(); });
 }
 
 void TAlarmForm::FormCreate() {
@@ -117,7 +113,7 @@ void TAlarmForm::FormCreate() {
 
 void TAlarmForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  RunReported(ctx_.dialogs, [this] { FormShow(); });
+  RunReported(ctx_.dialogs, "the showing of the alarm settings", [this] { FormShow(); });
 }
 
 void TAlarmForm::FormShow() {
@@ -152,12 +148,12 @@ void TAlarmForm::tickSound(int sound) {
 void TAlarmForm::setAlarmShown(bool set) {
   AlarmButton->setEnabled(!set);
   AlarmCancel->setEnabled(set);
-  cityList_.Off1->setEnabled(set);
+  cityList_.setAlarmCancelEnabled(set);
   cityList_.setAlarmPicVisible(set);
 }
 
 void TAlarmForm::closeWizard() {
-  if (wizard_) wizard_->close();
+  if (wizard_) wizard_->finish();
 }
 
 void TAlarmForm::save() {
@@ -169,7 +165,7 @@ void TAlarmForm::save() {
 }
 
 void TAlarmForm::AlarmButtonClick() {
-  if (wizard_) wizard_->AlCheck2->show();
+  if (wizard_) wizard_->stepDone(2);
   const std::string city = AlarmCityLabel->text().toStdString();
   if (city.empty()) {
     ctx_.dialogs.warning("Choose the location for the alarm in the city list first.");
@@ -205,7 +201,7 @@ void TAlarmForm::BitBtn2Click() {
 }
 
 void TAlarmForm::reject() {
-  closeWizard();
+  RunReported(ctx_.dialogs, CommandAction("Cancel"), [this] { closeWizard(); });
   QDialog::reject();
 }
 
@@ -217,12 +213,12 @@ void TAlarmForm::synchronise() {
     alarm_.AlarmMessage = AlarmMessageEdit->text().toStdString();
     AlarmButton->setEnabled(false);
     AlarmCancel->setEnabled(true);
-    cityList_.Off1->setEnabled(true);
+    cityList_.setAlarmCancelEnabled(true);
     alarm_.AlarmTimeText = FormatTime12(ParseTime12(AlarmTimeMask->text().toStdString()));
   } else {
     AlarmButton->setEnabled(true);
     AlarmCancel->setEnabled(false);
-    cityList_.Off1->setEnabled(false);
+    cityList_.setAlarmCancelEnabled(false);
   }
 }
 

@@ -12,18 +12,19 @@ class QRadioButton;
 
 namespace meridex {
 
-class TAlarmWiz;
-class TCityListForm;
+class CityListAlarmView;
+class StepGuide;
 
 // The alarm settings window: the location, time, sound and message of the one
 // alarm, which it sets, cancels and keeps in the preferences file.
 class TAlarmForm : public QDialog {
   Q_OBJECT
  public:
-  TAlarmForm(AppContext& ctx, AlarmState& alarm, TCityListForm& cityList, const CityTable& table,
-             QWidget* parent = nullptr);
+  TAlarmForm(AppContext& ctx, AlarmState& alarm, CityListAlarmView& cityList,
+             const CityTable& table, QWidget* parent = nullptr);
 
-  void setWizard(TAlarmWiz* wizard) { wizard_ = wizard; }
+  // The guide of the first setting, which "Set Alarm" finishes.
+  void setWizard(StepGuide* wizard) { wizard_ = wizard; }
 
   void FormCreate();        // restores the stored alarm
   void FormShow();          // every showing of the window
@@ -63,9 +64,9 @@ class TAlarmForm : public QDialog {
 
   AppContext& ctx_;
   AlarmState& alarm_;
-  TCityListForm& cityList_;
+  CityListAlarmView& cityList_;
   const CityTable& table_;
-  TAlarmWiz* wizard_ = nullptr;
+  StepGuide* wizard_ = nullptr;
 };
 
 }  // namespace meridex

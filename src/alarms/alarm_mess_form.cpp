@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "common/report.h"
+#include "common/qt_report.h"
 #include "common/text.h"
 
 namespace meridex {
@@ -43,11 +43,12 @@ TAlarmMessForm::TAlarmMessForm(AppContext& ctx, const AlarmState& alarm, QWidget
   BitBtn1 = new QPushButton("OK", this);
   BitBtn1->setDefault(true);
   layout->addWidget(BitBtn1, 0, Qt::AlignHCenter);
-  connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+  ConnectReported(BitBtn1, ctx_.dialogs, [this] { BitBtn1Click(); });
 
   WavTimer = new QTimer(this);
   WavTimer->setInterval(7000);
-  connect(WavTimer, &QTimer::timeout, this, [this] { WavTimerTimer(); });
+  connect(WavTimer, &QTimer::timeout, this,
+          Reported(ctx_.dialogs, "the replay of the alarm sound", [this] { WavTimerTimer(); }));
 }
 
 bool TAlarmMessForm::event(QEvent* e) {
@@ -55,7 +56,7 @@ bool TAlarmMessForm::event(QEvent* e) {
   // Showing counts as an activation; so does coming back to the window later.
   if (e->type() == QEvent::Show || (e->type() == QEvent::WindowActivate && deactivated_)) {
     deactivated_ = false;
-    FormActivate();
+    RunReported(ctx_.dialogs, "the alarm message", [this] { FormActivate(); });
   } else if (e->type() == QEvent::WindowDeactivate) {
     deactivated_ = true;
   }
@@ -68,7 +69,7 @@ void TAlarmMessForm::FormActivate() {
   AlMessLabel->setText(QString::fromStdString(TrimRight(alarm_.AlarmMessage)));
   if (alarm_.AlarmSound <= kSoundNone) return;
   // A file that cannot be played is reported; the message stays, silent.
-  RunReported(ctx_.dialogs, [this] {
+  RunReported(ctx_.dialogs, "the alarm sound", [this] {
     ctx_.sound.open(ctx_.workDir / AlarmSoundFile(alarm_.AlarmSound));
     ctx_.sound.play();
     WavTimer->start();
@@ -95,7 +96,7 @@ void TAlarmMessForm::BitBtn1Click() {
 }
 
 void TAlarmMessForm::hideEvent(QHideEvent* e) {
-  stopSound();
+  RunReported(ctx_.dialogs, "the stopping of the alarm sound", [this] { stopSound(); });
   QDialog::hideEvent(e);
 }
 

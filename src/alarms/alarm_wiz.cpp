@@ -5,15 +5,18 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "common/qt_report.h"
+
 namespace meridex {
 
-TAlarmWiz::TAlarmWiz(AppContext&, QWidget* parent)
+TAlarmWiz::TAlarmWiz(AppContext& ctx, QWidget* parent)
     : StepWizard(
           "MX Alarm Wizard", QSize(324, 129),
           {"Click on the location that the alarm will be set for. ",
            "Then press the \"Continue\" button."},
           {"Set the time, alarm sound and message. ", "Then press the \"Set Alarm\" button."},
-          Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint, parent) {
+          Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint, parent),
+      ctx_(ctx) {
   setObjectName("AlarmWiz");
   AlWizCon = new QPushButton("Continue >>", this);
   AlCan = new QPushButton("Cancel", this);
@@ -23,7 +26,7 @@ TAlarmWiz::TAlarmWiz(AppContext&, QWidget* parent)
   buttons->addWidget(AlCan);
   grid()->addLayout(buttons, 2, 0, 1, 3);
   AlWizCon->setEnabled(false);
-  connect(AlWizCon, &QPushButton::clicked, this, [this] {
+  ConnectReported(AlWizCon, ctx_.dialogs, [this] {
     AlWizCon->hide();
     AlCan->hide();
     if (onContinue) onContinue();
@@ -40,7 +43,7 @@ void TAlarmWiz::start() {
 }
 
 void TAlarmWiz::locationClicked() {
-  AlCheck1->show();
+  stepDone(1);
   AlWizCon->setEnabled(true);
 }
 

@@ -18,8 +18,9 @@ class TAlarmWiz : public StepWizard {
  public:
   explicit TAlarmWiz(AppContext& ctx, QWidget* parent = nullptr);
 
-  // Opens the wizard on its first step.
-  void start();
+  // Opens the wizard on its first step, with "Continue >>" waiting for a
+  // click in the city list.
+  void start() override;
   // A location was clicked in the city list.
   void locationClicked();
 
@@ -31,6 +32,9 @@ class TAlarmWiz : public StepWizard {
 
  protected:
   void changeEvent(QEvent* event) override;
+
+ private:
+  AppContext& ctx_;
 };
 
 }  // namespace meridex

@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "app/product_picture.h"
+#include "common/qt_report.h"
+#include "widgets/es_label.h"
 
 namespace meridex {
 
@@ -26,25 +28,39 @@ class Picture : public QWidget {
   }
 };
 
+// A centred relief caption in bold Times New Roman; the raised one in the
+// steel scheme, the engraved one in the default grey.
+TEsLabel* MakeCaption(const char* text, QWidget* parent, TEsAppearance appearance, int points) {
+  auto* caption = new TEsLabel(QString::fromLatin1(text), parent);
+  if (appearance == TEsAppearance::apRaised) caption->setColorScheme(TEsColorScheme::csSteel);
+  caption->setAppearance(appearance);
+  QFont font = caption->font();
+  font.setPointSize(points);
+  font.setBold(true);
+  caption->setFont(font);
+  caption->setAlignment(TEsAlignment::taCenter);
+  return caption;
+}
+
 }  // namespace
 
-TAboutBox::TAboutBox(AppContext&, QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(AppContext& ctx, QWidget* parent) : QDialog(parent) {
   setObjectName("AboutBox");
   setWindowTitle("About Meridex");
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new Picture(this), 0, Qt::AlignHCenter);
-  auto* text = new QLabel(QString("<b>Meridex</b> &mdash; %1<br>"
-                                  "World time, alarms, unit conversions and a world map.<br><br>"
+  layout->addWidget(MakeCaption("Meridex", this, TEsAppearance::apRaised, 20));
+  layout->addWidget(MakeCaption(kVersionText, this, TEsAppearance::apSunken, 11));
+  auto* text = new QLabel(QString("World time, alarms, unit conversions and a world map.<br><br>"
                                   "The Meridex team<br>"
                                   "14 Meridian Lane, Greenwich Park<br>"
-                                  "support@meridex.example.org")
-                              .arg(kVersionText),
+                                  "support@meridex.example.org"),
                           this);
   text->setAlignment(Qt::AlignHCenter);
   layout->addWidget(text);
   auto* web = new QPushButton("Visit our &web page", this);
-  connect(web, &QPushButton::clicked, this,
-          [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebPage))); });
+  ConnectReported(web, ctx.dialogs,
+                  [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebPage))); });
   auto* ok = new QPushButton("OK", this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -7,16 +7,13 @@
 
 namespace meridex {
 
-void Present(QWidget* window) {
-  if (window == nullptr) return;
-  window->show();
-  window->raise();
-  window->activateWindow();
-}
-
-TAppShell::TAppShell(PreferenceState& prefs, CalcLink& link, std::filesystem::path helpDir,
-                     std::function<void()> quit)
-    : prefs_(prefs), link_(link), helpDir_(std::move(helpDir)), quit_(std::move(quit)) {}
+TAppShell::TAppShell(PreferenceState& prefs, CalcLink& link, Dialogs& dialogs,
+                     std::filesystem::path helpDir, std::function<void()> quit)
+    : prefs_(prefs),
+      link_(link),
+      dialogs_(dialogs),
+      helpDir_(std::move(helpDir)),
+      quit_(std::move(quit)) {}
 
 TAppShell::~TAppShell() = default;
 
@@ -42,7 +39,7 @@ void TAppShell::showCalculator() {
 void TAppShell::showOptions() { Present(windows_.options); }
 
 void TAppShell::showHelp(const std::string& page) {
-  if (!help_) help_ = std::make_unique<THelpWindow>(helpDir_);
+  if (!help_) help_ = std::make_unique<THelpWindow>(dialogs_, helpDir_);
   help_->showPage(page);
   Present(help_.get());
 }

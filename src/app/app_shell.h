@@ -4,9 +4,10 @@
 #include <functional>
 #include <memory>
 
+#include "common/calc_link.h"
+#include "common/dialogs.h"
 #include "common/preference_state.h"
 #include "common/shell.h"
-#include "convert/calc_link.h"
 
 class QWidget;
 
@@ -30,7 +31,7 @@ struct ShellWindows {
 class TAppShell final : public Shell {
  public:
   // `quit` ends the program; `helpDir` holds the help pages.
-  TAppShell(PreferenceState& prefs, CalcLink& link, std::filesystem::path helpDir,
+  TAppShell(PreferenceState& prefs, CalcLink& link, Dialogs& dialogs, std::filesystem::path helpDir,
             std::function<void()> quit);
   ~TAppShell() override;
 
@@ -58,13 +59,11 @@ class TAppShell final : public Shell {
 
   PreferenceState& prefs_;
   CalcLink& link_;
+  Dialogs& dialogs_;
   std::filesystem::path helpDir_;
   std::function<void()> quit_;
   ShellWindows windows_;
   std::unique_ptr<THelpWindow> help_;
 };
-
-// Shows a window and brings it to the front.
-void Present(QWidget* window);
 
 }  // namespace meridex

@@ -7,9 +7,11 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "common/qt_report.h"
+
 namespace meridex {
 
-THelpWindow::THelpWindow(std::filesystem::path helpDir, QWidget* parent)
+THelpWindow::THelpWindow(Dialogs& dialogs, std::filesystem::path helpDir, QWidget* parent)
     : QWidget(parent, Qt::Window), helpDir_(std::move(helpDir)), browser_(new QTextBrowser(this)) {
   setObjectName("HelpWindow");
   setWindowTitle("Meridex Help");
@@ -20,7 +22,7 @@ THelpWindow::THelpWindow(std::filesystem::path helpDir, QWidget* parent)
   auto* index = new QPushButton("&Index", this);
   auto* back = new QPushButton("&Back", this);
   auto* close = new QPushButton("&Close", this);
-  connect(index, &QPushButton::clicked, this, [this] { showPage({}); });
+  ConnectReported(index, dialogs, [this] { showPage({}); });
   connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
   connect(close, &QPushButton::clicked, this, &QWidget::close);

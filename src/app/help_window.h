@@ -8,12 +8,14 @@ class QTextBrowser;
 
 namespace meridex {
 
+class Dialogs;
+
 // The help viewer: HTML pages shipped in the help folder, opened at the
 // index or at a named page; links between pages work.
 class THelpWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit THelpWindow(std::filesystem::path helpDir, QWidget* parent = nullptr);
+  THelpWindow(Dialogs& dialogs, std::filesystem::path helpDir, QWidget* parent = nullptr);
 
   // Opens `page` ("index.html" when empty).
   void showPage(const std::string& page);

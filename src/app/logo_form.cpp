@@ -21,7 +21,7 @@ TLogoForm::TLogoForm(QWidget* parent)
 void TLogoForm::paintEvent(QPaintEvent*) {
   QPainter p(this);
   PaintProductPicture(p, rect());
-  QFont font("Liberation Sans");
+  QFont font("Arial");
   font.setPixelSize(13);
   font.setBold(true);
   p.setFont(font);

@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "app/program.h"
+#include "common/desktop.h"
 #include "common/qt_dialogs.h"
 #include "common/qt_sound_player.h"
-#include "common/window_style.h"
 
 int main(int argc, char** argv) {
   using namespace meridex;

@@ -19,7 +19,7 @@
 namespace meridex {
 
 MeridexApp::MeridexApp(std::filesystem::path workDir, Seams seams)
-    : shell(prefs, calcLink, workDir / "help", std::move(seams.quit)),
+    : shell(prefs, calcLink, seams.dialogs, workDir / "help", std::move(seams.quit)),
       ctx{seams.clock,
           seams.dialogs,
           seams.sound,
@@ -96,7 +96,8 @@ QWidget* MeridexApp::create(WindowId id) {
 void MeridexApp::connectWindows() {
   shell.setWindows(ShellWindows{cityList.get(), convert.get(), worldView.get(), calculator.get(),
                                 options.get(), about.get(), alarmMessage.get()});
-  calculator->setConvertForm(convert.get());
+  QObject::connect(calculator.get(), &TCalc::resultForField, convert.get(),
+                   &TConvertForm::setFieldText);
   convert->setCalculator(calculator.get());
   convert->setUnitHelp(unitHelp.get());
   alarmCoordinator = std::make_unique<AlarmCoordinator>(ctx, alarm, table, *alarmForm, *alarmWizard,

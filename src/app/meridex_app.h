@@ -9,7 +9,7 @@
 #include "app/app_shell.h"
 #include "app/creation_order.h"
 #include "common/app_context.h"
-#include "convert/calc_link.h"
+#include "common/calc_link.h"
 #include "worldtime/city_table.h"
 
 class QWidget;

@@ -7,8 +7,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/user_preferences.h"
-#include "common/report.h"
+#include "common/qt_report.h"
+#include "common/user_preferences.h"
 
 namespace meridex {
 
@@ -27,7 +27,8 @@ TOptionForm::TOptionForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
   for (QRadioButton* rb : {RB1, RB3, RB2, RB4}) {
     radios->addWidget(rb);
     connect(rb, &QRadioButton::toggled, this, [this](bool on) {
-      if (on) applyKeepOnTopRule();
+      if (on)
+        RunReported(ctx_.dialogs, "the choice of a start view", [this] { applyKeepOnTopRule(); });
     });
   }
   CB1 = new QCheckBox("Keep List On Top", this);
@@ -38,11 +39,10 @@ TOptionForm::TOptionForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
   BitBtn1->setGeometry(166, 16, 80, 26);
   BitBtn3 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "Close", this);
   BitBtn3->setGeometry(166, 52, 80, 26);
-  connect(BitBtn1, &QPushButton::clicked, this,
-          [this] { RunReported(ctx_.dialogs, [this] { BitBtn1Click(); }); });
+  ConnectReported(BitBtn1, ctx_.dialogs, [this] { BitBtn1Click(); });
   connect(BitBtn3, &QPushButton::clicked, this, &QDialog::close);
 
-  RunReported(ctx_.dialogs, [this] { FormCreate(); });
+  RunReported(ctx_.dialogs, "the loading of the options", [this] { FormCreate(); });
 }
 
 void TOptionForm::FormCreate() {

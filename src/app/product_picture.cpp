@@ -39,7 +39,7 @@ void PaintProductPicture(QPainter& p, const QRect& area) {
   p.setPen(QPen(QColor(255, 210, 80), 3, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(c, c + QPointF(0, -r * 0.7));
   p.drawLine(c, c + QPointF(r * 0.5, r * 0.2));
-  QFont title("Liberation Serif");
+  QFont title("Times New Roman");
   title.setPixelSize(area.height() / 5);
   title.setBold(true);
   p.setFont(title);
@@ -47,7 +47,7 @@ void PaintProductPicture(QPainter& p, const QRect& area) {
   const QRect text(area.left() + area.width() * 50 / 100, area.top(), area.width() * 48 / 100,
                    area.height() * 60 / 100);
   p.drawText(text, Qt::AlignLeft | Qt::AlignBottom, "Meridex");
-  QFont sub("Liberation Sans");
+  QFont sub("Arial");
   sub.setPixelSize(std::max(10, area.height() / 16));
   p.setFont(sub);
   p.setPen(QColor(200, 225, 255));

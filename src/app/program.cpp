@@ -1,20 +1,26 @@
 #include "app/program.h"
 
 #include <QApplication>
-#include <exception>
+#include <optional>
 
 #include "app/logo_form.h"
-#include "app/user_preferences.h"
+#include "common/report.h"
+#include "common/user_preferences.h"
+#include "common/window_style.h"
 
 namespace meridex {
 
+namespace {
+
+constexpr const char* kStartUp = "the start of Meridex";
+
+}  // namespace
+
 int RunProgram(const std::filesystem::path& workDir, MeridexApp::Seams seams,
                const std::function<int()>& runLoop) {
+  // A failure before the event loop is reported and ends the program.
   UserPreferences stored;
-  try {
-    stored = ReadUserPreferences(workDir);
-  } catch (const std::exception& e) {
-    seams.dialogs.error(e.what());
+  if (!RunReported(seams.dialogs, kStartUp, [&] { stored = ReadUserPreferences(workDir); })) {
     return 1;
   }
 
@@ -22,9 +28,14 @@ int RunProgram(const std::filesystem::path& workDir, MeridexApp::Seams seams,
   splash.show();
   QApplication::processEvents();
 
-  MeridexApp meridex(workDir, seams);
-  QWidget* mainWindow = meridex.createWindows(stored.StartupView, stored.StayOnTop);
+  std::optional<MeridexApp> meridex;
+  QWidget* mainWindow = nullptr;
+  const bool created = RunReported(seams.dialogs, kStartUp, [&] {
+    meridex.emplace(workDir, seams);
+    mainWindow = meridex->createWindows(stored.StartupView, stored.StayOnTop);
+  });
   splash.hide();
+  if (!created) return 1;
   if (mainWindow == nullptr) return 0;
   Present(mainWindow);
   return runLoop();

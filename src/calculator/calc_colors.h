@@ -36,9 +36,6 @@ class TEsCalcColors {
   void setColorScheme(TEsCalcColorScheme scheme);
   // Copies the eight colours and the scheme.
   void Assign(const TEsCalcColors& other);
-  // Sets a colour without switching the scheme or notifying (the control
-  // copying its font colour).
-  void setColorQuietly(TEsCalcColorRole role, const QColor& color) { colors_[role] = color; }
 
   std::function<void()> OnChange;
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "convert/number_format.h"
+#include "common/number_format.h"
 
 namespace meridex {
 

@@ -13,9 +13,8 @@
 #include <QWindow>
 
 #include "calculator/es_calculator.h"
-#include "convert/catalogue.h"
-#include "convert/convert_form.h"
-#include "convert/number_format.h"
+#include "common/number_format.h"
+#include "common/qt_report.h"
 
 namespace meridex {
 
@@ -47,12 +46,14 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
   EsCalculator1 = new TEsCalculator(central);
   EsCalculator1->setObjectName("EsCalculator1");
   EsCalculator1->setGeometry(8, 16, 209, 161);
-  // The Windows colours, except maroon operators.
+  // The default scheme's colours, except maroon operators.
   TEsCalcColors colors;
   colors.setColor(ccOperatorButtons, QColor(128, 0, 0));
   EsCalculator1->Colors().Assign(colors);
-  connect(EsCalculator1, &TEsCalculator::ButtonPressed, this,
-          [this](int code) { EsCalculator1ButtonPressed(code); });
+  connect(EsCalculator1, &TEsCalculator::ButtonPressed, this, [this](int code) {
+    RunReported(ctx_.dialogs, "the calculator's memory display",
+                [this, code] { EsCalculator1ButtonPressed(code); });
+  });
 
   Label1 = new QLabel("Contents of Memory :", central);
   Label1->setGeometry(8, 184, 104, 13);
@@ -75,7 +76,7 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
   BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), "Update", central);
   BitBtn2->setObjectName("BitBtn2");
   BitBtn2->setGeometry(80, 215, 65, 25);
-  connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+  ConnectReported(BitBtn2, ctx_.dialogs, [this] { BitBtn2Click(); });
   Curfield = new QLabel(central);
   Curfield->setObjectName("Curfield");
   Curfield->setGeometry(72, 240, 81, 13);
@@ -90,8 +91,10 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
-  connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
-          [this](QWindow* now) { FocusWindowChanged(now); });
+  connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
+    RunReported(ctx_.dialogs, "the activation of the calculator",
+                [this, now] { FocusWindowChanged(now); });
+  });
 }
 
 TCalc::~TCalc() {
@@ -100,20 +103,23 @@ TCalc::~TCalc() {
 }
 
 void TCalc::BuildMenus() {
+  const auto add = [this](QMenu* menu, const char* caption, std::function<void()> handler) {
+    return AddReportedAction(menu, caption, ctx_.dialogs, std::move(handler));
+  };
   view1 = menuBar()->addMenu("View");
-  view1->addAction("All Cities List", this, [this] { ctx_.shell.showAllCitiesList(); });
-  view1->addAction("Hot List", this, [this] { ctx_.shell.showHotList(); });
-  view1->addAction("Unit Conversions", this, [this] { ctx_.shell.showUnitConversions(); });
-  view1->addAction("World Map View", this, [this] { ctx_.shell.showWorldView(); });
+  add(view1, "All Cities List", [this] { ctx_.shell.showAllCitiesList(); });
+  add(view1, "Hot List", [this] { ctx_.shell.showHotList(); });
+  add(view1, "Unit Conversions", [this] { ctx_.shell.showUnitConversions(); });
+  add(view1, "World Map View", [this] { ctx_.shell.showWorldView(); });
   Calculator1 = view1->addAction("Calculator");
   Calculator1->setCheckable(true);
   view1->addSeparator();
-  view1->addAction("Options", this, [this] { ctx_.shell.showOptions(); });
+  add(view1, "Options", [this] { ctx_.shell.showOptions(); });
 
   Help1 = menuBar()->addMenu("Help");
-  QAction* index = Help1->addAction("&Index", this, [this] { ctx_.shell.showHelp(""); });
+  QAction* index = add(Help1, "&Index", [this] { ctx_.shell.showHelp(""); });
   index->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-  Help1->addAction("About", this, [this] { ctx_.shell.showAbout(); });
+  add(Help1, "About", [this] { ctx_.shell.showAbout(); });
 }
 
 void TCalc::FocusWindowChanged(QWindow* now) {
@@ -153,14 +159,13 @@ void TCalc::EsCalculator1ButtonPressed(int) {
 
 void TCalc::BitBtn2Click() {
   EsCalculator1->PressButton(cbEquals);
-  if (link_.SelectedField >= 1 && link_.SelectedField <= kFieldCount && convert_ != nullptr) {
-    convert_->setFieldText(link_.SelectedField, General15(EsCalculator1->engine().Accumulator()));
-  }
+  emit resultForField(link_.SelectedField, General15(EsCalculator1->engine().Accumulator()));
   close();
 }
 
 void TCalc::closeEvent(QCloseEvent* event) {
-  ctx_.shell.toolWindowClosing(ToolWindow::Calculator);
+  RunReported(ctx_.dialogs, "the closing of the calculator",
+              [this] { ctx_.shell.toolWindowClosing(ToolWindow::Calculator); });
   event->accept();
 }
 

@@ -4,7 +4,7 @@
 #include <QPointer>
 
 #include "common/app_context.h"
-#include "convert/calc_link.h"
+#include "common/calc_link.h"
 
 class QAction;
 class QFrame;
@@ -15,22 +15,18 @@ class QWindow;
 
 namespace meridex {
 
-class TConvertForm;
 class TEsCalculator;
 
 // The calculator window. Plain mode (CalcLinkFlag 0) is a free-standing
 // calculator with the View and Help menus; linked mode (CalcLinkFlag 1) takes
-// the value the conversion window copied and "Update" writes the result back
-// into that conversion field. The mode is chosen on every activation.
+// the value the conversion window copied, and "Update" hands the result back
+// for that conversion field with resultForField. The mode is chosen on every
+// activation.
 class TCalc : public QMainWindow {
   Q_OBJECT
  public:
   TCalc(AppContext& ctx, CalcLink& link, QWidget* parent = nullptr);
   ~TCalc() override;
-
-  // The conversion window the linked mode writes its result into; it may be
-  // created after the calculator.
-  void setConvertForm(TConvertForm* convert) { convert_ = convert; }
 
   // Handlers, public so that tests can drive them.
   void FormActivate();
@@ -47,6 +43,11 @@ class TCalc : public QMainWindow {
   QMenu* Help1 = nullptr;
   QAction* Calculator1 = nullptr;
 
+ signals:
+  // "Update": the result for conversion field `field` (SelectedField, 0 when
+  // no field was entered), written in the general style with 15 digits.
+  void resultForField(int field, const QString& text);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -56,7 +57,6 @@ class TCalc : public QMainWindow {
 
   AppContext& ctx_;
   CalcLink& link_;
-  TConvertForm* convert_ = nullptr;
   // The window of this program that last had the focus: coming back from
   // another program is not an activation of the calculator.
   QPointer<QWindow> lastFocusWindow_;

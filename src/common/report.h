@@ -1,24 +1,48 @@
 #pragma once
 
-#include <exception>
+#include <functional>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "common/dialogs.h"
+#include "common/errors.h"
 
 namespace meridex {
 
+// The one message for a failure that is not one of the program's own errors
+// (an internal fault, memory running out): it names the action that failed,
+// e.g. Could not complete "Save Hot List": an internal error occurred.
+std::string InternalErrorMessage(std::string_view action);
+
+// An action named by the caption of its menu item or button: "Save Hot List"
+// in quotes, without the shortcut marker (&).
+std::string CommandAction(std::string_view caption);
+
 // Runs an event handler the way the program runs all of them: an error that
-// leaves the handler is shown in an error box and the program goes on.
-// Returns false when the handler stopped on an error.
+// leaves the handler is shown in an error box and the program goes on. The
+// program's own errors (AppError) show their text, which is written for the
+// user; anything else shows InternalErrorMessage(action), never the text of
+// an internal exception. Returns false when the handler stopped on an error.
 template <class Handler>
-bool RunReported(Dialogs& dialogs, Handler&& handler) {
+bool RunReported(Dialogs& dialogs, std::string_view action, Handler&& handler) {
   try {
     std::forward<Handler>(handler)();
     return true;
-  } catch (const std::exception& e) {
+  } catch (const AppError& e) {
     dialogs.error(e.what());
-    return false;
+  } catch (...) {
+    dialogs.error(InternalErrorMessage(action));
   }
+  return false;
+}
+
+// The same as a callable, for connecting a handler to a signal.
+inline std::function<void()> Reported(Dialogs& dialogs, std::string action,
+                                      std::function<void()> handler) {
+  return [&dialogs, action = std::move(action), handler = std::move(handler)] {
+    RunReported(dialogs, action, handler);
+  };
 }
 
 }  // namespace meridex

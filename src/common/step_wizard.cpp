@@ -51,4 +51,12 @@ void StepWizard::start() {
   show();
 }
 
+void StepWizard::stepDone(int step) { (step == 1 ? Check1 : Check2)->show(); }
+
+void StepWizard::finish() {
+  Check1->hide();
+  Check2->hide();
+  close();
+}
+
 }  // namespace meridex

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "common/step_guide.h"
+
 class QGridLayout;
 class QLabel;
 
@@ -10,16 +12,18 @@ namespace meridex {
 
 // A small white guide window with two numbered steps, each with a red bold
 // check mark that stays hidden until the step is done. The window that owns
-// the task shows it, ticks its steps and closes it.
-class StepWizard : public QDialog {
+// the task starts it, reports its steps done and finishes it.
+class StepWizard : public QDialog, public StepGuide {
   Q_OBJECT
  public:
   StepWizard(const QString& title, QSize size, const QStringList& step1, const QStringList& step2,
              Qt::WindowFlags flags, QWidget* parent = nullptr);
 
-  // Shows the wizard with both steps open.
-  void start();
+  void start() override;
+  void stepDone(int step) override;
+  void finish() override;
 
+  // The check marks, shown by stepDone().
   QLabel* Check1;
   QLabel* Check2;
 

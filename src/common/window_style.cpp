@@ -15,24 +15,11 @@ bool StaysOnTop(const QWidget& window) {
   return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
-}  // namespace meridex
-
-#include <QFont>
-#include <QGuiApplication>
-#include <QScreen>
-#include <cmath>
-
-namespace meridex {
-
-void InstallFontSubstitutions() {
-  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-  QFont::insertSubstitution("Arial", "Liberation Sans");
-  QFont::insertSubstitution("Times New Roman", "Liberation Serif");
-}
-
-int ScreenPixelsPerInch() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInchY())) : 96;
+void Present(QWidget* window) {
+  if (window == nullptr) return;
+  window->show();
+  window->raise();
+  window->activateWindow();
 }
 
 }  // namespace meridex

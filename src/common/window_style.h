@@ -1,5 +1,9 @@
 #pragma once
 
+// The windows' sizes depend on the screen density; windows that set their
+// style usually size themselves too.
+#include "common/screen_density.h"
+
 class QWidget;
 
 namespace meridex {
@@ -9,19 +13,7 @@ namespace meridex {
 void SetStaysOnTop(QWidget& window, bool onTop);
 bool StaysOnTop(const QWidget& window);
 
-// True when the screen's logical density is the 96 pixels per inch that the
-// windows' design sizes assume.
-inline bool IsStandardDensity(int pixelsPerInch) { return pixelsPerInch == 96; }
-
-}  // namespace meridex
-
-namespace meridex {
-
-// Maps the font families the windows are designed with onto installed
-// metric-compatible ones.
-void InstallFontSubstitutions();
-
-// The primary screen's logical pixels per inch, rounded.
-int ScreenPixelsPerInch();
+// Shows a window and brings it to the front; nothing for a null window.
+void Present(QWidget* window);
 
 }  // namespace meridex

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "common/dialogs.h"
+#include "common/number_format.h"
 #include "convert/catalogue.h"
-#include "convert/number_format.h"
 
 namespace meridex {
 
@@ -36,7 +36,6 @@ class ConversionEngine {
  public:
   // Taken from the locale whenever the window is activated.
   void setSeparators(NumberSeparators separators) { separators_ = std::move(separators); }
-  const NumberSeparators& separators() const { return separators_; }
 
   // The user entered `field`: it becomes the source of its category and the
   // selected field. Entering either field of a pair writes "0" into the other

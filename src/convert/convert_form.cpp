@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
@@ -20,8 +19,10 @@
 #include <cmath>
 
 #include "common/icons.h"
-#include "common/report.h"
+#include "common/qt_report.h"
+#include "common/screen_density.h"
 #include "common/window_style.h"
+#include "widgets/es_label.h"
 
 namespace meridex {
 
@@ -51,13 +52,6 @@ void SetFieldColour(QLineEdit* edit, const QColor& colour) {
   QPalette palette = edit->palette();
   palette.setColor(QPalette::Base, colour);
   edit->setPalette(palette);
-}
-
-void Present(QWidget* window) {
-  if (window == nullptr) return;
-  window->show();
-  window->raise();
-  window->activateWindow();
 }
 
 constexpr Qt::WindowFlags kToolWindowFlags =
@@ -97,22 +91,24 @@ TConvertForm::TConvertForm(AppContext& ctx, CalcLink& link, QWidget* parent)
     QPushButton* button = Pages[static_cast<std::size_t>(i)].convertButton;
     button->setObjectName(buttonNames[static_cast<std::size_t>(i)]);
     const auto category = static_cast<Category>(i + 1);
-    connect(button, &QPushButton::clicked, this, [this, category] { ConvertClick(category); });
+    ConnectReported(button, ctx_.dialogs, [this, category] { ConvertClick(category); });
   }
-  connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+  connect(PageControl1, &QTabWidget::currentChanged, this,
+          Reported(ctx_.dialogs, "the change of tab", [this] { PageControl1Change(); }));
 
   BitBtn11 = new QPushButton(style()->standardIcon(QStyle::SP_DialogResetButton), "Clear", content);
   BitBtn11->setObjectName("BitBtn11");
   BitBtn11->setFocusPolicy(Qt::NoFocus);
   BitBtn11->setGeometry(at(337), at(277), at(80), at(24));
-  connect(BitBtn11, &QPushButton::clicked, this, [this] { BitBtn11Click(); });
+  ConnectReported(BitBtn11, ctx_.dialogs, [this] { BitBtn11Click(); });
 
   column->addWidget(BuildPanel3());
   setCentralWidget(central);
   BuildMenus();
 
-  connect(qApp, &QApplication::focusChanged, this,
-          [this](QWidget*, QWidget* now) { FocusMoved(now); });
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    RunReported(ctx_.dialogs, "the entering of a field", [this, now] { FocusMoved(now); });
+  });
   FormCreate();
   FormActivate();
 }
@@ -145,17 +141,18 @@ QWidget* TConvertForm::BuildPanel3() {
   SpeedButton1->setCursor(Qt::PointingHandCursor);
   SpeedButton1->setToolTip("About");
   SpeedButton1->setFocusPolicy(Qt::NoFocus);
-  connect(SpeedButton1, &QToolButton::clicked, this, [this] { ctx_.shell.showAbout(); });
+  ConnectReported(SpeedButton1, ctx_.dialogs, [this] { ctx_.shell.showAbout(); });
   row->addWidget(SpeedButton1);
 
-  auto* publisher = new QLabel("The Meridex team", panel);
+  // Engraved: grey letters sunk into the panel.
+  auto* publisher = new TEsLabel("The Meridex team", panel);
   publisher->setObjectName("Publisher");
+  publisher->setAppearance(TEsAppearance::apSunken);
   QFont font("Times New Roman");
   font.setPointSize(11);
   font.setBold(true);
   font.setItalic(true);
   publisher->setFont(font);
-  publisher->setStyleSheet("color: #7a7a7a;");
   row->addWidget(publisher);
   row->addStretch();
 
@@ -166,39 +163,42 @@ QWidget* TConvertForm::BuildPanel3() {
   SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
   SpeedButton2->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   SpeedButton2->setFocusPolicy(Qt::NoFocus);
-  connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+  ConnectReported(SpeedButton2, ctx_.dialogs, [this] { SpeedButton2Click(); });
   row->addWidget(SpeedButton2);
   return panel;
 }
 
 void TConvertForm::BuildMenus() {
+  const auto add = [this](QMenu* menu, const char* caption, std::function<void()> handler) {
+    return AddReportedAction(menu, caption, ctx_.dialogs, std::move(handler));
+  };
   QMenu* file = menuBar()->addMenu("File");
-  file->addAction("Exit Program", this, [this] { ctx_.shell.terminate(); });
+  add(file, "Exit Program", [this] { ctx_.shell.terminate(); });
 
   QMenu* edit = menuBar()->addMenu("&Edit");
-  CopyToCalculator1 = edit->addAction("Copy to Calculator", this, [this] { Calculator1Click(); });
+  CopyToCalculator1 = add(edit, "Copy to Calculator", [this] { Calculator1Click(); });
   CopyToCalculator1->setShortcut(QKeySequence(Qt::Key_F1));
   CopyToCalculator1->setToolTip("Move number to the Calculator");
   CopyToCalculator1->setStatusTip("Move number to the Calculator");
-  ClearAll1 = edit->addAction("Clear All", this, [this] { BitBtn11Click(); });
+  ClearAll1 = add(edit, "Clear All", [this] { BitBtn11Click(); });
   ClearAll1->setShortcut(QKeySequence(Qt::Key_F8));
 
   QMenu* view = menuBar()->addMenu("Vie&w");
-  view->addAction("All Cities List", this, [this] { ctx_.shell.showAllCitiesList(); });
-  view->addAction("Hot List", this, [this] { ctx_.shell.showHotList(); });
+  add(view, "All Cities List", [this] { ctx_.shell.showAllCitiesList(); });
+  add(view, "Hot List", [this] { ctx_.shell.showHotList(); });
   UnitConversions1 = view->addAction("Unit Conversions");
   UnitConversions1->setCheckable(true);
   UnitConversions1->setChecked(true);
   UnitConversions1->setEnabled(false);
-  view->addAction("World Map View", this, [this] { ctx_.shell.showWorldView(); });
-  view->addAction("Calculator", this, [this] { Calculator2Click(); });
+  add(view, "World Map View", [this] { ctx_.shell.showWorldView(); });
+  add(view, "Calculator", [this] { Calculator2Click(); });
   view->addSeparator();
-  view->addAction("Options", this, [this] { ctx_.shell.showOptions(); });
+  add(view, "Options", [this] { ctx_.shell.showOptions(); });
 
   QMenu* help = menuBar()->addMenu("&Help");
-  QAction* index = help->addAction("&Index", this, [this] { ctx_.shell.showHelp(""); });
+  QAction* index = add(help, "&Index", [this] { ctx_.shell.showHelp(""); });
   index->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-  help->addAction("About", this, [this] { ctx_.shell.showAbout(); });
+  add(help, "About", [this] { ctx_.shell.showAbout(); });
 }
 
 QLineEdit* TConvertForm::field(int index) const {
@@ -256,7 +256,7 @@ void TConvertForm::PageControl1Change() {
 }
 
 void TConvertForm::ConvertClick(Category category) {
-  RunReported(ctx_.dialogs, [&] {
+  RunReported(ctx_.dialogs, CommandAction("Convert"), [&] {
     FormFields fields(fields_);
     if (engine_.Convert(category, fields) == ConvertOutcome::coNothingToCalculate) {
       const NothingToCalculateMessage message = NothingToCalculate(category);
@@ -275,7 +275,7 @@ void TConvertForm::BitBtn11Click() {
 void TConvertForm::Calculator1Click() {
   link_.CalcLinkFlag = 1;
   std::optional<std::string> copied;
-  const bool ok = RunReported(ctx_.dialogs, [&] {
+  const bool ok = RunReported(ctx_.dialogs, CommandAction("Copy to Calculator"), [&] {
     FormFields fields(fields_);
     copied = engine_.PrepareCopy(fields);
   });
@@ -297,7 +297,9 @@ void TConvertForm::SpeedButton2Click() { Present(unitHelp_); }
 void TConvertForm::FormActivate() { engine_.setSeparators(LocaleSeparators()); }
 
 bool TConvertForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) FormActivate();
+  if (event->type() == QEvent::WindowActivate) {
+    RunReported(ctx_.dialogs, "the activation of the unit conversions", [this] { FormActivate(); });
+  }
   return QMainWindow::event(event);
 }
 
@@ -312,7 +314,8 @@ void TConvertForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TConvertForm::closeEvent(QCloseEvent* event) {
-  ctx_.shell.toolWindowClosing(ToolWindow::UnitConversion);
+  RunReported(ctx_.dialogs, "the closing of the unit conversions",
+              [this] { ctx_.shell.toolWindowClosing(ToolWindow::UnitConversion); });
   event->accept();
 }
 

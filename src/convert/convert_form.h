@@ -5,7 +5,7 @@
 #include <array>
 
 #include "common/app_context.h"
-#include "convert/calc_link.h"
+#include "common/calc_link.h"
 #include "convert/conversion_engine.h"
 #include "convert/convert_pages.h"
 
@@ -34,7 +34,8 @@ class TConvertForm : public QMainWindow {
 
   // The edit field with index 1..46, nullptr for any other index.
   QLineEdit* field(int index) const;
-  // Writes a text into a field (the calculator's result).
+  // Writes a text into field 1..46 (the calculator's result); any other
+  // index names no field and writes nothing.
   void setFieldText(int index, const QString& text);
 
   int currentCategory() const { return CurrentCategory; }

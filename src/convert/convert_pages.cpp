@@ -6,9 +6,12 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <vector>
+
+#include "widgets/es_label.h"
 
 namespace meridex {
 
@@ -191,16 +194,19 @@ ConvertPage BuildPage(QTabWidget& tabs, const PageLayout& layout, int number, co
   page.convertButton->setDefault(true);
   at.place(page.convertButton, 8, kBottomRowY + 4, 84, 26);
 
-  page.caption = new QLabel(QString::fromLatin1(layout.title), page.sheet);
+  // Raised in the default scheme, with blue letters.
+  auto* caption = new TEsLabel(QString::fromLatin1(layout.title), page.sheet);
   QFont font("Times New Roman");
   font.setPointSize(18);
   font.setBold(true);
-  page.caption->setFont(font);
-  QPalette palette = page.caption->palette();
-  palette.setColor(QPalette::WindowText, Qt::blue);
-  page.caption->setPalette(palette);
-  page.caption->setAlignment(Qt::AlignCenter);
-  at.place(page.caption, 100, kBottomRowY, 290, 34);
+  caption->setFont(font);
+  caption->setFontColor(Qt::blue);
+  caption->setAlignment(TEsAlignment::taCenter);
+  at.place(caption, 100, kBottomRowY, 290, 34);
+  // Where the fonts grow faster than the window, the caption grows downwards
+  // rather than lose its descenders and shadow.
+  caption->resize(caption->width(), std::max(caption->height(), caption->sizeHint().height()));
+  page.caption = caption;
   return page;
 }
 

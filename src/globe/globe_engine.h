@@ -75,7 +75,8 @@ class TGlobeEngine : public TProjectionHost {
   TGlobeEngine(const TGlobeEngine&) = delete;
   TGlobeEngine& operator=(const TGlobeEngine&) = delete;
 
-  // nullptr: no window.
+  // nullptr: no window. The window must outlive the globe or be taken away
+  // first (layers destroyed with the globe still ask it to repaint).
   void SetWindow(TGlobeWindow* window) { window_ = window ? window : &noWindow_; }
   // The tick of clock times progressive display (the system clock by default).
   void SetClock(const Clock& clock) { clock_ = &clock; }

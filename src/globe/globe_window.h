@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "globe/globe_canvas.h"
 
@@ -27,6 +28,14 @@ class TGlobeWindow {
   // Draws the window's background picture over clip and returns true; false
   // when it has none (the globe then fills with its Color).
   virtual bool TileBackground(TGlobeCanvas& /*canvas*/, const TRect& /*clip*/) { return false; }
+};
+
+// A window that shows nothing and keeps the messages, for a globe without a
+// screen (tools, tests): set it, set the profile, read what failed.
+class TMessageLog : public TGlobeWindow {
+ public:
+  void ShowMessage(const std::string& text) override { Messages.push_back(text); }
+  std::vector<std::string> Messages;
 };
 
 }  // namespace meridex

@@ -9,9 +9,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "common/report.h"
+#include "common/qt_report.h"
+#include "common/step_guide.h"
 #include "common/text.h"
-#include "worldtime/add_wiz.h"
 #include "worldtime/city_files.h"
 #include "worldtime/city_info.h"
 #include "worldtime/city_list_form.h"
@@ -49,11 +49,12 @@ void TCityListForm::buildNewCityPanel(QVBoxLayout& column) {
   NCName->setMaxLength(64);
   column.addWidget(NewCityPanel);
 
-  connect(NCName, &QLineEdit::textEdited, this, reported([this] { NCNameKeyPress(); }));
-  connect(Button1, &QPushButton::clicked, this, reported([this] { Button1Click(); }));
-  connect(NCCancelBtn, &QPushButton::clicked, this, reported([this] { NCCancelBtnClick(); }));
-  connect(NCOKBtn, &QPushButton::clicked, this, reported([this] { NCOKBtnClick(); }));
-  connect(SpeedButton3, &QToolButton::clicked, this, reported([this] { SpeedButton3Click(); }));
+  connect(NCName, &QLineEdit::textEdited, this,
+          Reported(ctx_.dialogs, "the typing of the location name", [this] { NCNameKeyPress(); }));
+  ConnectReported(Button1, ctx_.dialogs, [this] { Button1Click(); });
+  ConnectReported(NCCancelBtn, ctx_.dialogs, [this] { NCCancelBtnClick(); });
+  ConnectReported(NCOKBtn, ctx_.dialogs, [this] { NCOKBtnClick(); });
+  ConnectReported(SpeedButton3, ctx_.dialogs, [this] { SpeedButton3Click(); });
 }
 
 void TCityListForm::AddLocation1Click() {
@@ -68,7 +69,7 @@ void TCityListForm::AddLocation1Click() {
 void TCityListForm::NCNameKeyPress() { Button1->setEnabled(true); }
 
 void TCityListForm::Button1Click() {
-  if (addWiz_) addWiz_->Check1->show();
+  if (addWiz_) addWiz_->stepDone(1);
   NCOKBtn->setEnabled(true);
   Button1->setEnabled(false);
 }
@@ -76,7 +77,7 @@ void TCityListForm::Button1Click() {
 void TCityListForm::NCCancelBtnClick() {
   lockMenus(false);
   NewCityPanel->hide();
-  if (addWiz_) addWiz_->close();
+  if (addWiz_) addWiz_->finish();
 }
 
 void TCityListForm::NCOKBtnClick() {
@@ -96,11 +97,7 @@ void TCityListForm::NCOKBtnClick() {
   NewCityPanel->hide();
   ctx_.dialogs.plain(table_.Entries[static_cast<std::size_t>(added)].Name +
                      " was added to your Custom List");
-  if (addWiz_) {
-    addWiz_->Check1->hide();
-    addWiz_->Check2->hide();
-    addWiz_->close();
-  }
+  if (addWiz_) addWiz_->finish();
   SaveHotListFlags(ctx_.workDir, table_);
   SaveCustomLocations(ctx_.workDir, table_);
   RebuildLists();

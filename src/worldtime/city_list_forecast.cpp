@@ -9,9 +9,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "common/report.h"
+#include "common/qt_report.h"
+#include "common/step_guide.h"
 #include "worldtime/city_list_form.h"
-#include "worldtime/fore_wiz.h"
 #include "worldtime/forecast.h"
 #include "worldtime/input_panel.h"
 #include "worldtime/list_geometry.h"
@@ -56,10 +56,10 @@ void TCityListForm::buildForecastPanel(QVBoxLayout& column) {
   ForeCastMask->setMaximumWidth(90);
   column.addWidget(ForeCastPanel);
 
-  connect(Button2, &QPushButton::clicked, this, reported([this] { Button2Click(); }));
-  connect(ForeCancelBtn, &QPushButton::clicked, this, reported([this] { ForeCancelBtnClick(); }));
-  connect(ForeCastOKBtn, &QPushButton::clicked, this, reported([this] { ForeCastOKBtnClick(); }));
-  connect(SpeedButton2, &QToolButton::clicked, this, reported([this] { SpeedButton2Click(); }));
+  ConnectReported(Button2, ctx_.dialogs, [this] { Button2Click(); });
+  ConnectReported(ForeCancelBtn, ctx_.dialogs, [this] { ForeCancelBtnClick(); });
+  ConnectReported(ForeCastOKBtn, ctx_.dialogs, [this] { ForeCastOKBtnClick(); });
+  ConnectReported(SpeedButton2, ctx_.dialogs, [this] { SpeedButton2Click(); });
 }
 
 void TCityListForm::TimeForecast1Click() {
@@ -72,20 +72,20 @@ void TCityListForm::TimeForecast1Click() {
 }
 
 void TCityListForm::Button2Click() {
-  if (foreWiz_) foreWiz_->Check1->show();
+  if (foreWiz_) foreWiz_->stepDone(1);
   Button2->setEnabled(false);
   ForeCastOKBtn->setEnabled(true);
 }
 
 void TCityListForm::ForeCancelBtnClick() {
   lockMenus(false);
-  if (foreWiz_) foreWiz_->close();
+  if (foreWiz_) foreWiz_->finish();
   ForeCastPanel->hide();
 }
 
 void TCityListForm::ForeCastOKBtnClick() {
   lockMenus(false);
-  if (foreWiz_) foreWiz_->close();
+  if (foreWiz_) foreWiz_->finish();
   Button2->setEnabled(true);
   ForeCastPanel->hide();
   setWindowHeight(height() - kPanelHeight);

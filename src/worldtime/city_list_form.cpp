@@ -1,7 +1,6 @@
 #include "worldtime/city_list_form.h"
 
 #include <QCloseEvent>
-#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -11,14 +10,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/user_preferences.h"
 #include "common/icons.h"
-#include "common/report.h"
+#include "common/qt_report.h"
+#include "common/step_guide.h"
+#include "common/user_preferences.h"
 #include "common/window_style.h"
-#include "worldtime/add_wiz.h"
+#include "widgets/es_label.h"
 #include "worldtime/city_files.h"
 #include "worldtime/city_row_delegate.h"
-#include "worldtime/fore_wiz.h"
 
 namespace meridex {
 
@@ -67,20 +66,14 @@ TCityListForm::TCityListForm(AppContext& ctx, CityTable& table, QWidget* parent)
   resize(208, 331);
   buildMenus();
   buildPanels();
-  RunReported(ctx_.dialogs, [this] { FormCreate(); });
+  RunReported(ctx_.dialogs, "the loading of the city list", [this] { FormCreate(); });
 }
 
 TCityListForm::~TCityListForm() = default;
 
-std::function<void()> TCityListForm::reported(std::function<void()> handler) {
-  return [this, handler = std::move(handler)] { RunReported(ctx_.dialogs, handler); };
-}
-
 void TCityListForm::buildMenus() {
   auto add = [this](QMenu* menu, const char* caption, std::function<void()> handler) {
-    QAction* action = menu->addAction(caption);
-    connect(action, &QAction::triggered, this, reported(std::move(handler)));
-    return action;
+    return AddReportedAction(menu, caption, ctx_.dialogs, std::move(handler));
   };
 
   File1 = menuBar()->addMenu("&File");
@@ -109,31 +102,28 @@ void TCityListForm::buildMenus() {
   OnTop1->setVisible(false);
 
   Alarm1 = menuBar()->addMenu("&Alarm");
-  Set1 = Alarm1->addAction("Settings");
-  Off1 = Alarm1->addAction("Cancel");
+  Set1 = add(Alarm1, "Settings", [this] {
+    if (hooks_) hooks_->alarmSettings();
+  });
+  Off1 = add(Alarm1, "Cancel", [this] {
+    if (hooks_) hooks_->alarmCancel();
+  });
   Off1->setEnabled(false);
-  connect(Set1, &QAction::triggered, this, reported([this] {
-            if (hooks_) hooks_->alarmSettings();
-          }));
-  connect(Off1, &QAction::triggered, this, reported([this] {
-            if (hooks_) hooks_->alarmCancel();
-          }));
 
   Help1 = menuBar()->addMenu("&Help");
-  Index1 = Help1->addAction("&Index");
+  Index1 = add(Help1, "&Index", [this] { ctx_.shell.showHelp(""); });
   Index1->setShortcut(QKeySequence("Ctrl+I"));
-  connect(Index1, &QAction::triggered, this, [this] { ctx_.shell.showHelp(""); });
   About1 = add(Help1, "About", [this] { ctx_.shell.showAbout(); });
 
   // Ctrl+A and Ctrl+H open their menus; Ctrl+I belongs to the help index.
-  auto* openAlarm = new QAction(this);
+  auto* openAlarm = new QAction("Alarm", this);
   openAlarm->setShortcut(QKeySequence("Ctrl+A"));
-  connect(openAlarm, &QAction::triggered, this,
-          [this] { menuBar()->setActiveAction(Alarm1->menuAction()); });
-  auto* openHelp = new QAction(this);
+  ConnectReported(openAlarm, ctx_.dialogs,
+                  [this] { menuBar()->setActiveAction(Alarm1->menuAction()); });
+  auto* openHelp = new QAction("Help", this);
   openHelp->setShortcut(QKeySequence("Ctrl+H"));
-  connect(openHelp, &QAction::triggered, this,
-          [this] { menuBar()->setActiveAction(Help1->menuAction()); });
+  ConnectReported(openHelp, ctx_.dialogs,
+                  [this] { menuBar()->setActiveAction(Help1->menuAction()); });
   addAction(openAlarm);
   addAction(openHelp);
 }
@@ -174,15 +164,11 @@ void TCityListForm::buildPanels() {
   SpeedButton1->setIcon(LogoIcon());
   SpeedButton1->setIconSize(QSize(16, 16));
   SpeedButton1->setToolTip("About Meridex");
-  connect(SpeedButton1, &QToolButton::clicked, this, [this] { ctx_.shell.showAbout(); });
-  auto* caption = new QLabel("Meridex", panel3);
+  ConnectReported(SpeedButton1, ctx_.dialogs, [this] { ctx_.shell.showAbout(); });
+  // Raised in the default scheme, with dark blue letters.
+  auto* caption = new TEsLabel("Meridex", panel3);
   caption->setFont(PixelFont("Times New Roman", 13, true));
-  caption->setStyleSheet("color: #1f4f8f;");
-  auto* shadow = new QGraphicsDropShadowEffect(caption);
-  shadow->setOffset(1, 1);
-  shadow->setBlurRadius(0);
-  shadow->setColor(QColor(160, 160, 160));
-  caption->setGraphicsEffect(shadow);
+  caption->setFontColor(QColor(31, 79, 143));
   AlarmPic = new QLabel(panel3);
   AlarmPic->setPixmap(BellPixmap());
   AlarmPic->setFixedSize(17, 17);
@@ -201,22 +187,30 @@ void TCityListForm::buildPanels() {
   connect(CityCheckBox, &QListWidget::itemChanged, this, [this] {
     if (!rebuilding_) checksChanged_ = true;
   });
-  connect(CityCheckBox, &QListWidget::currentRowChanged, this, [this] {
-    if (!rebuilding_) CityCheckBoxClick();
-  });
-  connect(CityCheckBox, &QListWidget::itemClicked, this, [this] { CityCheckBoxClick(); });
-  connect(CityCheckBox, &QListWidget::itemDoubleClicked, this, [this] { CityCheckBoxDblClick(); });
-  connect(CityHotList, &QListWidget::currentRowChanged, this, [this] {
-    if (!rebuilding_) CityHotListClick();
-  });
-  connect(CityHotList, &QListWidget::itemClicked, this, [this] { CityHotListClick(); });
+  // Moving the selection with the keys is a click too; a rebuild's is not.
+  const std::string choice = "the choice of a location";
+  connect(CityCheckBox, &QListWidget::currentRowChanged, this,
+          Reported(ctx_.dialogs, choice, [this] {
+            if (!rebuilding_) CityCheckBoxClick();
+          }));
+  connect(CityCheckBox, &QListWidget::itemClicked, this,
+          Reported(ctx_.dialogs, choice, [this] { CityCheckBoxClick(); }));
+  connect(CityCheckBox, &QListWidget::itemDoubleClicked, this,
+          Reported(ctx_.dialogs, "the city information", [this] { CityCheckBoxDblClick(); }));
+  connect(CityHotList, &QListWidget::currentRowChanged, this,
+          Reported(ctx_.dialogs, choice, [this] {
+            if (!rebuilding_) CityHotListClick();
+          }));
+  connect(CityHotList, &QListWidget::itemClicked, this,
+          Reported(ctx_.dialogs, choice, [this] { CityHotListClick(); }));
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(60000);
   // Every minute must get its tick, or an alarm in that minute is missed: a
   // coarse timer may stretch the interval by seconds.
   Timer1->setTimerType(Qt::PreciseTimer);
-  connect(Timer1, &QTimer::timeout, this, reported([this] { Timer1Timer(); }));
+  connect(Timer1, &QTimer::timeout, this,
+          Reported(ctx_.dialogs, "the minute refresh of the city list", [this] { Timer1Timer(); }));
   Timer1->start();
 }
 
@@ -254,9 +248,9 @@ void TCityListForm::FormCreate() {
 bool TCityListForm::event(QEvent* e) {
   const bool handled = QMainWindow::event(e);
   if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) {
-    RunReported(ctx_.dialogs, [this] { FormActivate(); });
+    RunReported(ctx_.dialogs, "the activation of the city list", [this] { FormActivate(); });
   } else if (e->type() == QEvent::WindowDeactivate) {
-    RunReported(ctx_.dialogs, [this] { saveCheckStates(); });
+    RunReported(ctx_.dialogs, "the saving of the Hot List", [this] { saveCheckStates(); });
   }
   return handled;
 }
@@ -273,8 +267,9 @@ void TCityListForm::FormActivate() {
 }
 
 void TCityListForm::closeEvent(QCloseEvent* e) {
-  RunReported(ctx_.dialogs, [this] { saveCheckStates(); });
-  ctx_.shell.toolWindowClosing(ToolWindow::CityList);
+  RunReported(ctx_.dialogs, "the saving of the Hot List", [this] { saveCheckStates(); });
+  RunReported(ctx_.dialogs, "the closing of the city list",
+              [this] { ctx_.shell.toolWindowClosing(ToolWindow::CityList); });
   e->accept();
 }
 
@@ -294,16 +289,16 @@ void TCityListForm::OnTop1Click() {
 void TCityListForm::CityCheckBoxClick() {
   selectedTableIndex_ = CityCheckBox->currentRow();
   Set1->setEnabled(true);
-  if (foreWiz_) foreWiz_->Check2->show();
+  if (foreWiz_) foreWiz_->stepDone(2);
   if (hooks_) hooks_->locationClicked();
-  if (addWiz_) addWiz_->Check2->show();
+  if (addWiz_) addWiz_->stepDone(2);
 }
 
 void TCityListForm::CityHotListClick() {
   selectedTableIndex_ = table_.hotListRowToIndex(CityHotList->currentRow());
   TimeForecast1->setEnabled(true);
   Set1->setEnabled(true);
-  if (foreWiz_) foreWiz_->Check2->show();
+  if (foreWiz_) foreWiz_->stepDone(2);
   if (hooks_) hooks_->locationClicked();
 }
 
@@ -313,6 +308,8 @@ void TCityListForm::lockMenus(bool locked) {
   View1->menuAction()->setEnabled(!locked);
   Alarm1->menuAction()->setEnabled(!locked);
 }
+
+void TCityListForm::setAlarmCancelEnabled(bool enabled) { Off1->setEnabled(enabled); }
 
 void TCityListForm::setAlarmPicVisible(bool visible) { AlarmPic->setVisible(visible); }
 

@@ -5,6 +5,7 @@
 
 #include "common/app_context.h"
 #include "common/time_text.h"
+#include "worldtime/city_list_hooks.h"
 #include "worldtime/city_table.h"
 
 class QAction;
@@ -19,34 +20,21 @@ class QVBoxLayout;
 
 namespace meridex {
 
-class TAddWiz;
-class TForeWiz;
-
-// What the alarm windows do at the city list's moments; set once all windows
-// exist.
-class CityListHooks {
- public:
-  virtual ~CityListHooks() = default;
-  virtual void listActivated() = 0;    // bring the alarm settings into the form the check uses
-  virtual void checkAlarm() = 0;       // after every timer refresh
-  virtual void locationClicked() = 0;  // a location was clicked in either list
-  virtual void alarmSettings() = 0;    // Alarm > Settings
-  virtual void alarmCancel() = 0;      // Alarm > Cancel
-  virtual bool alarmIsSet() const = 0;
-};
+class StepGuide;
 
 // The world clock: every location with its local time and weekday (the All
 // Cities List, with check boxes that put locations into the Hot List), and
 // the Hot List. It owns the refresh of the table's computed fields; it does
 // not own the table, which the world view reads too.
-class TCityListForm : public QMainWindow {
+class TCityListForm : public QMainWindow, public CityListAlarmView {
   Q_OBJECT
  public:
   TCityListForm(AppContext& ctx, CityTable& table, QWidget* parent = nullptr);
   ~TCityListForm() override;
 
   void setHooks(CityListHooks* hooks) { hooks_ = hooks; }
-  void setWizards(TForeWiz* forecast, TAddWiz* add) {
+  // The guides of the time forecast and of adding a location.
+  void setWizards(StepGuide* forecast, StepGuide* add) {
     foreWiz_ = forecast;
     addWiz_ = add;
   }
@@ -87,13 +75,12 @@ class TCityListForm : public QMainWindow {
   void showAllCitiesView();
   void showHotListView();
 
-  // The table index of the location last clicked in either list (-1 when a
-  // Hot List click found no row).
-  int selectedTableIndex() const { return selectedTableIndex_; }
+  int selectedTableIndex() const override { return selectedTableIndex_; }
+  void setAlarmCancelEnabled(bool enabled) override;
+  void setAlarmPicVisible(bool visible) override;
+  bool alarmPicVisible() const;
   // 0 All Cities List, 1 Hot List.
   int listView() const { return listView_; }
-  void setAlarmPicVisible(bool visible);
-  bool alarmPicVisible() const;
 
   // Controls, named as the user knows them.
   QListWidget* CityCheckBox;
@@ -144,8 +131,6 @@ class TCityListForm : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // Runs a handler as every event does: an error is shown, the program goes on.
-  std::function<void()> reported(std::function<void()> handler);
   void buildMenus();
   void buildPanels();
   void buildForecastPanel(QVBoxLayout& column);
@@ -157,15 +142,14 @@ class TCityListForm : public QMainWindow {
   void copyChecksToFlags();
   void enableTimer();
   void rememberListPositions();
-  void restoreListPositions();
   void fitListWidth();
   void setWindowHeight(int height);
 
   AppContext& ctx_;
   CityTable& table_;
   CityListHooks* hooks_ = nullptr;
-  TForeWiz* foreWiz_ = nullptr;
-  TAddWiz* addWiz_ = nullptr;
+  StepGuide* foreWiz_ = nullptr;
+  StepGuide* addWiz_ = nullptr;
   bool loaded_ = false;      // the city database was read; only then are check states saved
   bool rebuilding_ = false;  // list changes come from a rebuild, not from the user
   bool checksChanged_ = false;

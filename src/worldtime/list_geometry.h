@@ -1,16 +1,20 @@
 #pragma once
 
+#include "common/screen_density.h"
+
 namespace meridex {
 
 // Outer heights of the city list window, in pixels. The design sizes hold at
-// 96 pixels per inch; other densities get the larger set.
+// the standard density; other densities get the larger set.
 inline constexpr int kPanelHeight = 72;  // the forecast and add-location input panels
 
-inline int AllCitiesHeight(int pixelsPerInch) { return pixelsPerInch == 96 ? 304 : 322; }
+inline int AllCitiesHeight(int pixelsPerInch) {
+  return IsStandardDensity(pixelsPerInch) ? 304 : 322;
+}
 
 // The Hot List window grows with its rows up to a cap.
 inline int HotListHeight(int rows, int pixelsPerInch) {
-  if (pixelsPerInch == 96) {
+  if (IsStandardDensity(pixelsPerInch)) {
     const int h = 87 + 13 * rows;
     return h > 333 ? 333 : h;
   }
@@ -18,7 +22,9 @@ inline int HotListHeight(int rows, int pixelsPerInch) {
   return h > 410 ? 410 : h;
 }
 
-inline int ForecastAllHeight(int pixelsPerInch) { return pixelsPerInch == 96 ? 292 : 310; }
+inline int ForecastAllHeight(int pixelsPerInch) {
+  return IsStandardDensity(pixelsPerInch) ? 292 : 310;
+}
 
 // A forecast over the Hot List grows with the Hot List's rows.
 inline int ForecastHotListHeight(int rows) {

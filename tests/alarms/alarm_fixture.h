@@ -12,8 +12,9 @@
 #include "alarms/alarm_form.h"
 #include "alarms/alarm_mess_form.h"
 #include "alarms/alarm_wiz.h"
-#include "app/user_preferences.h"
+#include "support/installed_preferences.h"
 #include "support/test_context.h"
+#include "worldtime/city_list_form.h"
 #include "worldtime/city_test_data.h"
 
 namespace meridex::test {
@@ -33,14 +34,7 @@ class AlarmFixture : public ::testing::Test {
     t.dir.write(kHotListFile, FlagsFile("101"));
   }
 
-  static UserPreferences Defaults() {
-    UserPreferences p;
-    p.StartupView = "a";
-    p.StayOnTop = "b";
-    p.AlarmTime = "12:00 AM";
-    p.AlarmMessage = "This is a test on the length of the message !";
-    return p;
-  }
+  static UserPreferences Defaults() { return InstalledPreferences(); }
 
   // Creates the windows as the program does at start-up.
   void start() {

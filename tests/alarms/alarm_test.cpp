@@ -11,6 +11,7 @@
 
 #include "alarms/alarm_fixture.h"
 #include "common/window_style.h"
+#include "worldtime/city_files.h"
 
 namespace meridex {
 namespace {
@@ -274,6 +275,40 @@ TEST_F(Alarm, HelpShowsTheSteps) {
   EXPECT_NE(
       t.dialogs.shown[0].text.find("\n    message to display.\n3. Click Set Alarm button.\n\n"),
       std::string::npos);
+}
+
+// The city list as the settings window sees it, without the window.
+class RecordingListView final : public CityListAlarmView {
+ public:
+  int selectedTableIndex() const override { return selected; }
+  void setAlarmCancelEnabled(bool enabled) override { cancelEnabled = enabled; }
+  void setAlarmPicVisible(bool visible) override { picVisible = visible; }
+
+  int selected = 0;
+  bool cancelEnabled = false;
+  bool picVisible = false;
+};
+
+TEST_F(Alarm, TheSettingsWindowShowsTheAlarmOnTheListOnlyThroughItsView) {
+  install();
+  LoadCityTable(t.dir.path(), table);
+  RecordingListView view;
+  view.selected = 2;  // Tokyo
+  TAlarmForm settings(t.ctx, alarm, view, table);
+  EXPECT_FALSE(view.cancelEnabled);
+  EXPECT_FALSE(view.picVisible);
+  settings.show();
+  EXPECT_EQ(settings.AlarmCityLabel->text(), "Tokyo                      ");
+  settings.AlarmButtonClick();
+  EXPECT_EQ(alarm.AlarmCity, "Tokyo                      ");
+  EXPECT_TRUE(view.cancelEnabled);
+  EXPECT_TRUE(view.picVisible);
+
+  settings.show();
+  settings.AlarmCancelClick();
+  EXPECT_FALSE(view.cancelEnabled);
+  EXPECT_FALSE(view.picVisible);
+  EXPECT_EQ(ReadUserPreferences(t.dir.path()).AlarmSet, 0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "app/help_window.h"
 #include "common/record_io.h"
 #include "common/window_style.h"
+#include "support/recording_dialogs.h"
 #include "support/temp_dir.h"
 
 namespace meridex {
@@ -15,7 +16,7 @@ namespace {
 // The four tool windows as plain widgets, and the shell over them.
 class AppShellTest : public ::testing::Test {
  protected:
-  AppShellTest() : shell(prefs, link, dir.path(), [this] { ++terminated; }) {
+  AppShellTest() : shell(prefs, link, dialogs, dir.path(), [this] { ++terminated; }) {
     shell.setWindows(ShellWindows{&cityList, &convert, &worldView, &calculator, &options, &about,
                                   &alarmMessage});
   }
@@ -26,6 +27,7 @@ class AppShellTest : public ::testing::Test {
   }
 
   test::TempDir dir;
+  test::RecordingDialogs dialogs;
   PreferenceState prefs;
   CalcLink link;
   int terminated = 0;

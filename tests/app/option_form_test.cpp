@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/user_preferences.h"
+#include "common/user_preferences.h"
 #include "support/test_context.h"
 
 namespace meridex {

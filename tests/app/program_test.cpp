@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "app/user_preferences.h"
+#include "common/user_preferences.h"
 #include "support/fake_clock.h"
 #include "support/recording_dialogs.h"
 #include "support/recording_sound_player.h"

@@ -3,8 +3,8 @@
 #include <QWidget>
 
 #include "app/meridex_app.h"
-#include "app/user_preferences.h"
 #include "calculator/calc_form.h"
+#include "common/user_preferences.h"
 #include "common/window_style.h"
 #include "convert/convert_form.h"
 #include "convert/unit_help.h"

@@ -12,10 +12,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "calculator/es_calculator.h"
 #include "convert/convert_form.h"
+#include "support/menu_commands.h"
 #include "support/test_context.h"
 
 namespace meridex {
@@ -28,7 +30,7 @@ class CalcLinkTest : public ::testing::Test {
  protected:
   void SetUp() override {
     convert.setCalculator(&calc);
-    calc.setConvertForm(&convert);
+    QObject::connect(&calc, &TCalc::resultForField, &convert, &TConvertForm::setFieldText);
     convert.show();
     convert.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&convert));
@@ -154,6 +156,25 @@ TEST(CalcForm, MemoryLabelFollowsEveryPress) {
   EXPECT_EQ(calc.MemLabel->text(), "5");
 }
 
+TEST(CalcForm, UpdateHandsTheResultOverForTheSelectedFieldAndCloses) {
+  TestContext t;
+  CalcLink link;
+  TCalc calc(t.ctx, link);
+  QSignalSpy results(&calc, &TCalc::resultForField);
+  link.CalcLinkFlag = 1;
+  link.SelectedField = 27;
+  QGuiApplication::clipboard()->setText("1.5");
+  calc.show();
+  calc.FormActivate();
+  QTest::keyClicks(calc.EsCalculator1, "*3");
+  calc.BitBtn2Click();
+  ASSERT_EQ(results.count(), 1);
+  EXPECT_EQ(results[0][0].toInt(), 27);
+  EXPECT_EQ(results[0][1].toString(), "4.5");
+  EXPECT_FALSE(calc.isVisible());
+  EXPECT_EQ(t.shell.calls, std::vector<std::string>{"Closing"});
+}
+
 TEST(CalcForm, MenusGoThroughTheShell) {
   TestContext t;
   CalcLink link;
@@ -171,6 +192,23 @@ TEST(CalcForm, MenusGoThroughTheShell) {
   EXPECT_EQ(t.shell.calls, (std::vector<std::string>{"AllCitiesList", "HotList", "UnitConversions",
                                                      "WorldView", "Options", "Help ", "About"}));
   EXPECT_EQ(calc.Help1->actions().front()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
+}
+
+TEST(CalcForm, ACommandThatFailsInsideIsReportedByName) {
+  TestContext t;
+  CalcLink link;
+  TCalc calc(t.ctx, link);
+  calc.FormActivate();
+  EXPECT_EQ(test::TriggerEveryMenuCommandWhileTheShellFails(calc, t),
+            (std::vector<std::string>{"All Cities List", "Hot List", "Unit Conversions",
+                                      "World Map View", "Options", "Index", "About"}));
+  t.shell.failing = true;
+  t.dialogs.clear();
+  calc.show();
+  calc.BitBtn2->click();  // "Update" closes the window through the failing close rules
+  ASSERT_EQ(t.dialogs.shown.size(), 1u);
+  EXPECT_EQ(t.dialogs.shown[0].text,
+            "Could not complete the closing of the calculator: an internal error occurred.");
 }
 
 // Under a locale that groups with "." the copied value keeps its meaning.

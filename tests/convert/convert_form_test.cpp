@@ -16,7 +16,9 @@
 #include <QToolButton>
 
 #include "convert/unit_help.h"
+#include "support/menu_commands.h"
 #include "support/test_context.h"
+#include "widgets/es_label.h"
 
 namespace meridex {
 namespace {
@@ -269,6 +271,18 @@ TEST_F(ConvertFormTest, MenusAndButtonsGoThroughTheShell) {
   EXPECT_FALSE(form.isVisible());
 }
 
+TEST_F(ConvertFormTest, ACommandThatFailsInsideIsReportedByName) {
+  EXPECT_EQ(
+      test::TriggerEveryMenuCommandWhileTheShellFails(form, t),
+      (std::vector<std::string>{"Exit Program", "All Cities List", "Hot List", "World Map View",
+                                "Calculator", "Options", "Index", "About"}));
+  t.shell.failing = true;
+  t.dialogs.clear();
+  QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
+  ASSERT_EQ(t.dialogs.shown.size(), 1u);
+  EXPECT_EQ(t.dialogs.shown[0].text, "Could not complete \"About\": an internal error occurred.");
+}
+
 TEST(UnitHelp, ShowsTheStepsInOrder) {
   TestContext t;
   TUnitHelp help(t.ctx);
@@ -313,5 +327,21 @@ TEST_F(GermanLocale, ReadsAndWritesWithTheLocaleSeparators) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "1.234,5000000000");
 }
 
+TEST_F(ConvertFormTest, TheTabCaptionsAndThePublisherAreDrawnInRelief) {
+  for (const ConvertPage& page : form.Pages) {
+    const auto* caption = qobject_cast<const TEsLabel*>(page.caption);
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(caption->Appearance(), TEsAppearance::apRaised);
+    EXPECT_EQ(caption->FontColor(), QColor(Qt::blue));
+    EXPECT_EQ(caption->Alignment(), TEsAlignment::taCenter);
+    // Letters and copies fit the caption.
+    EXPECT_LE(caption->sizeHint().width(), caption->width()) << caption->text().toStdString();
+    EXPECT_LE(caption->sizeHint().height(), caption->height()) << caption->text().toStdString();
+  }
+  const auto* publisher = form.findChild<TEsLabel*>("Publisher");
+  ASSERT_NE(publisher, nullptr);
+  EXPECT_EQ(publisher->Appearance(), TEsAppearance::apSunken);
+  EXPECT_FALSE(publisher->text().isEmpty());
+}
 }  // namespace
 }  // namespace meridex

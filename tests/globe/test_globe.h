@@ -108,7 +108,10 @@ class TestGlobe : public TGlobeEngine, public TGlobeWindow {
     OnSelected = [this] { ++selections; };
     OnZoomed = [this] { ++zooms; };
   }
-  ~TestGlobe() override { ClearLayers(); }
+  ~TestGlobe() override {
+    ClearLayers();  // while the recording members are alive
+    SetWindow(nullptr);
+  }
 
   // Paints on the recording canvas (picture and screen alike).
   void Paint() { TGlobeEngine::Paint(canvas); }

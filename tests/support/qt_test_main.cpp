@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 #include <QWidget>
 #include <cstdlib>
@@ -11,6 +12,9 @@
 int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
+  // Window texts are compared as an English-locale user sees them, whatever
+  // the machine's locale.
+  QLocale::setDefault(QLocale::c());
   QApplication::setQuitOnLastWindowClosed(false);
   QTimer watchdog;
   QObject::connect(&watchdog, &QTimer::timeout, [] {

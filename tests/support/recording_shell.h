@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,16 +11,16 @@ namespace meridex::test {
 // Records navigation commands instead of showing windows.
 class RecordingShell final : public Shell {
  public:
-  void showAllCitiesList() override { calls.push_back("AllCitiesList"); }
-  void showHotList() override { calls.push_back("HotList"); }
-  void showUnitConversions() override { calls.push_back("UnitConversions"); }
-  void showWorldView() override { calls.push_back("WorldView"); }
-  void showCalculator() override { calls.push_back("Calculator"); }
-  void showOptions() override { calls.push_back("Options"); }
-  void showHelp(const std::string& page) override { calls.push_back("Help " + page); }
-  void showAbout() override { calls.push_back("About"); }
-  void terminate() override { calls.push_back("Terminate"); }
-  void toolWindowClosing(ToolWindow) override { calls.push_back("Closing"); }
+  void showAllCitiesList() override { call("AllCitiesList"); }
+  void showHotList() override { call("HotList"); }
+  void showUnitConversions() override { call("UnitConversions"); }
+  void showWorldView() override { call("WorldView"); }
+  void showCalculator() override { call("Calculator"); }
+  void showOptions() override { call("Options"); }
+  void showHelp(const std::string& page) override { call("Help " + page); }
+  void showAbout() override { call("About"); }
+  void terminate() override { call("Terminate"); }
+  void toolWindowClosing(ToolWindow) override { call("Closing"); }
   void setCityListOnTop(bool onTop) override { listOnTop = onTop; }
   void setAlarmMessageOnTop(bool onTop) override { alarmOnTop = onTop; }
   bool cityListOnTop() const override { return listOnTop; }
@@ -27,6 +28,14 @@ class RecordingShell final : public Shell {
   std::vector<std::string> calls;
   bool listOnTop = false;
   bool alarmOnTop = true;
+  // While set, every command fails with an internal error once recorded.
+  bool failing = false;
+
+ private:
+  void call(std::string name) {
+    calls.push_back(std::move(name));
+    if (failing) throw std::logic_error("internal failure in " + calls.back());
+  }
 };
 
 }  // namespace meridex::test

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/user_preferences.h"
+#include "common/user_preferences.h"
 #include "support/test_context.h"
 #include "worldtime/city_list_form.h"
 #include "worldtime/city_test_data.h"

@@ -4,11 +4,15 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include "common/window_style.h"
+#include "support/menu_commands.h"
+#include "widgets/es_label.h"
 #include "worldtime/city_list_fixture.h"
 #include "worldtime/city_row_delegate.h"
 
@@ -231,6 +235,39 @@ TEST_F(CityListWindow, ViewAndHelpCommandsGoThroughTheSharedRules) {
                                                      "Options", "Help ", "About"}));
   form->close();
   EXPECT_EQ(t.shell.calls.back(), "Closing");
+  EXPECT_EQ(t.dir.read(kHotListFile), FlagsFile("100001"));
+}
+
+TEST_F(CityListWindow, TheBottomPanelCarriesARaisedCaptionThatFitsIt) {
+  open("a", "100001");
+  auto* panel = form->findChild<QWidget*>("Panel3");
+  ASSERT_NE(panel, nullptr);
+  const auto* caption = panel->findChild<TEsLabel*>();
+  ASSERT_NE(caption, nullptr);
+  EXPECT_EQ(caption->text(), "Meridex");
+  EXPECT_EQ(caption->Appearance(), TEsAppearance::apRaised);
+  form->show();
+  panel->layout()->activate();
+  EXPECT_GE(caption->height(), caption->sizeHint().height());
+  EXPECT_GE(caption->width(), caption->sizeHint().width());
+  EXPECT_LE(caption->geometry().bottom(), panel->rect().bottom()) << caption->geometry().y();
+}
+
+TEST_F(CityListWindow, ACommandThatFailsInsideIsReportedByNameAndTheWindowGoesOn) {
+  open("a", "100001");
+  EXPECT_EQ(test::TriggerEveryMenuCommandWhileTheShellFails(*form, t),
+            (std::vector<std::string>{"Exit Program", "Unit Conversions", "Map View", "Calculator",
+                                      "Options", "Index"}));
+  t.shell.failing = true;
+  t.dialogs.clear();
+  form->SpeedButton1->click();
+  form->close();
+  ASSERT_EQ(t.dialogs.shown.size(), 2u);
+  EXPECT_EQ(t.dialogs.shown[0].text,
+            "Could not complete \"About Meridex\": an internal error occurred.");
+  EXPECT_EQ(t.dialogs.shown[1].text,
+            "Could not complete the closing of the city list: an internal error occurred.");
+  // The Hot List was saved before the close rules failed.
   EXPECT_EQ(t.dir.read(kHotListFile), FlagsFile("100001"));
 }
 

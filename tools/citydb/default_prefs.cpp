@@ -9,8 +9,8 @@
 #include <iostream>
 #include <string>
 
-#include "app/user_preferences.h"
 #include "common/record_io.h"
+#include "common/user_preferences.h"
 
 int main(int argc, char** argv) {
   if (argc != 3 || std::string(argv[1]) != "--out") {

@@ -1,14 +1,15 @@
 // Writes the city database "kydafe.dat", the Hot List flags "chklst.dat" and
 // an empty custom list "custlst.dat" from the committed location list, with
-// each location's offsets and daylight-saving rule fitted to the machine's
-// IANA time-zone data.
+// each location's offsets and daylight-saving rule fitted to the IANA
+// time-zone data: the build's zone files compiled from the committed source in
+// tools/citydb/tzdata, or the directory given with --zoneinfo.
 //
 //   citydb_generate --cities cities.csv --hot-list hotlist.txt
 //                   --first-year 2027 --years 28 --out data
-//                   [--regular-years 2] [--rules]
+//                   [--regular-years 2] [--zoneinfo DIR] [--rules]
 //
-// The output depends only on the inputs and the installed tzdata, so running
-// it twice gives the same bytes.
+// The output depends only on the inputs, the zone source among them, so it is
+// the same bytes on every machine and every run.
 
 #include <algorithm>
 #include <cstdio>
@@ -31,6 +32,10 @@
 #include "worldtime/local_time.h"
 #include "zone_clock.h"
 
+#ifndef MERIDEX_CITYDB_ZONEINFO
+#error "MERIDEX_CITYDB_ZONEINFO must name the build's compiled zone directory"
+#endif
+
 namespace meridex::citydb {
 namespace {
 
@@ -38,6 +43,7 @@ struct Options {
   std::string cities;
   std::string hotList;
   std::string out;
+  std::string zoneinfo = MERIDEX_CITYDB_ZONEINFO;
   int firstYear = 0;
   int years = 0;
   int regularYears = 2;
@@ -47,7 +53,7 @@ struct Options {
 [[noreturn]] void Usage(const std::string& problem) {
   std::cerr << "citydb_generate: " << problem << "\n"
             << "usage: citydb_generate --cities FILE --hot-list FILE --first-year YEAR --years N "
-               "--out DIR [--regular-years N] [--rules]\n";
+               "--out DIR [--regular-years N] [--zoneinfo DIR] [--rules]\n";
   std::exit(2);
 }
 
@@ -72,6 +78,8 @@ Options ParseOptions(int argc, char** argv) {
       o.hotList = value;
     } else if (arg == "--out") {
       o.out = value;
+    } else if (arg == "--zoneinfo") {
+      o.zoneinfo = value;
     } else if (arg == "--first-year") {
       o.firstYear = ParseInt(value, "--first-year");
     } else if (arg == "--years") {
@@ -120,17 +128,19 @@ struct LeftOutCity {
 };
 
 int Run(const Options& o) {
-  if (!TzdataInstalled()) {
-    throw AppError("No time-zone data in " + ZoneInfoDirectory().string() +
-                   " (install the Debian package tzdata)");
+  const ZoneInfo zones(o.zoneinfo);
+  if (!zones.present()) {
+    throw AppError("No zone files in " + zones.directory().string() +
+                   " (the build compiles them from tools/citydb/tzdata: build the target "
+                   "citydb_zoneinfo)");
   }
   const std::vector<CitySource> sources = LoadCitySources(o.cities);
 
   std::map<std::string, ZoneFit> fits;
   for (const CitySource& s : sources) {
     if (fits.count(s.Zone) != 0) continue;
-    const std::optional<PosixTz> footer = ParsePosixTz(ZoneFooter(s.Zone));
-    ZoneClock clock(s.Zone);
+    const std::optional<PosixTz> footer = ParsePosixTz(zones.footer(s.Zone));
+    ZoneClock clock(zones, s.Zone);
     fits[s.Zone] = FitZone([&](std::chrono::sys_seconds t) { return clock.offsetMinutes(t); },
                            footer, o.firstYear, o.years, o.regularYears);
   }
@@ -197,9 +207,8 @@ int Run(const Options& o) {
   WriteFileAtomically(out / kHotListFile, flags);
   WriteFileAtomically(out / kCustomListFile, {});
 
-  std::cout << "tzdata " << (TzdataVersion().empty() ? "(version unknown)" : TzdataVersion())
-            << "; rules fitted to every hour of " << o.firstYear << "-" << o.firstYear + o.years - 1
-            << "\n"
+  std::cout << zones.describe() << "; rules fitted to every hour of " << o.firstYear << "-"
+            << o.firstYear + o.years - 1 << "\n"
             << "Shipped " << entries.size() << " of " << sources.size() << " locations ("
             << fits.size() << " zones) to " << (out / kCityDatabaseFile).string() << "; Hot List "
             << found.size() << " locations\n";

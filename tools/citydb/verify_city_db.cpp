@@ -1,16 +1,24 @@
-// Checks the shipped city database against the machine's IANA time-zone
-// data: for every location, every hour (on the hour, UTC) of the chosen years
-// is run through the program's own rule engine (RefreshHourOffsets over the
-// whole table, then ComputeLocalTime) and the local time text and weekday are
-// compared with the C library's local time for the location's zone.
+// Checks the shipped city database against the IANA time-zone data it was
+// made from: the build's zone files compiled from tools/citydb/tzdata (or the
+// directory given with --zoneinfo), never the machine's tzdata. For every
+// location, every hour (on the hour, UTC) of the chosen years is run through
+// the program's own rule engine (RefreshHourOffsets over the whole table, then
+// ComputeLocalTime) and the local time text and weekday are compared with the
+// C library's local time for the location's zone.
 //
 //   citydb_verify --data DIR --cities cities.csv [--approximations FILE]
-//                 [--from-year YEAR] [--years N] [--summary]
+//                 [--zoneinfo DIR] [--from-year YEAR] [--years N] [--summary]
 //
 // Exit status: 0 when every location is right outside the hours around its
 // real changes (locations in zones listed in the approximations file are
 // reported but excused) and the overall agreement is at least 99.99%; 1 when
-// not; 2 on bad usage or unreadable files; 77 when the machine has no tzdata.
+// not; 2 on bad usage, unreadable files or missing zone files.
+//
+// With --compare-installed it checks nothing of the database: it lists the
+// locations whose local time the machine's installed tzdata ($TZDIR or
+// /usr/share/zoneinfo) gives differently from the zone data of the shipped
+// database, for maintainers to notice a new release (exit 0 when none
+// differs, 1 when some do, 2 on errors).
 
 #include <unistd.h>
 
@@ -33,10 +41,16 @@
 #include "common/record_io.h"
 #include "common/text.h"
 #include "common/time_text.h"
+#include "record_fields.h"
 #include "tool_options.h"
 #include "worldtime/city_files.h"
 #include "worldtime/local_time.h"
 #include "zone_clock.h"
+#include "zone_compare.h"
+
+#ifndef MERIDEX_CITYDB_ZONEINFO
+#error "MERIDEX_CITYDB_ZONEINFO must name the build's compiled zone directory"
+#endif
 
 namespace meridex::citydb {
 namespace {
@@ -52,15 +66,18 @@ struct Options {
   std::string data;
   std::string cities;
   std::string approximations;
+  std::string zoneinfo = MERIDEX_CITYDB_ZONEINFO;
   int fromYear = 0;
   int years = 2;
   bool summary = false;
+  bool compareInstalled = false;
 };
 
 [[noreturn]] void Usage(const std::string& problem) {
   std::cerr << "citydb_verify: " << problem << "\n"
             << "usage: citydb_verify --data DIR --cities FILE [--approximations FILE] "
-               "[--from-year YEAR] [--years N] [--summary]\n";
+               "[--zoneinfo DIR] [--from-year YEAR] [--years N] [--summary | "
+               "--compare-installed]\n";
   std::exit(2);
 }
 
@@ -74,8 +91,8 @@ Options ParseOptions(int argc, char** argv) {
   o.fromYear = ThisYear() + 1;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--summary") {
-      o.summary = true;
+    if (arg == "--summary" || arg == "--compare-installed") {
+      (arg == "--summary" ? o.summary : o.compareInstalled) = true;
       continue;
     }
     if (i + 1 >= argc) Usage(arg + " needs a value");
@@ -86,6 +103,8 @@ Options ParseOptions(int argc, char** argv) {
       o.cities = value;
     } else if (arg == "--approximations") {
       o.approximations = value;
+    } else if (arg == "--zoneinfo") {
+      o.zoneinfo = value;
     } else if (arg == "--from-year" || arg == "--years") {
       const auto n = WholeNumber(value);
       if (!n) Usage(arg + " must be a whole number, not \"" + value + "\"");
@@ -147,8 +166,9 @@ struct ZoneTruth {
   std::vector<bool> nearChange;
 };
 
-ZoneTruth ComputeTruth(const std::string& zone, sys_seconds start, int count) {
-  ZoneClock clock(zone);
+ZoneTruth ComputeTruth(const ZoneInfo& zones, const std::string& zone, sys_seconds start,
+                       int count) {
+  ZoneClock clock(zones, zone);
   ZoneTruth truth;
   truth.local.resize(static_cast<std::size_t>(count));
   truth.nearChange.assign(static_cast<std::size_t>(count), false);
@@ -207,12 +227,123 @@ std::string Percent(double value) {
   return text;
 }
 
-int Run(const Options& o) {
-  if (!TzdataInstalled()) {
-    std::cout << "citydb_verify: no time-zone data in " << ZoneInfoDirectory().string()
-              << "; nothing to compare with, skipped\n";
-    return 77;
+// The database as the program loads it, from a scratch copy so that the
+// loader's creation of a missing custom list stays out of `dataDir`.
+std::unique_ptr<CityTable> LoadShippedTable(const std::string& dataDir,
+                                            std::vector<std::string>& problems) {
+  auto table = std::make_unique<CityTable>();
+  const std::filesystem::path database = std::filesystem::path(dataDir) / kCityDatabaseFile;
+  if (!std::filesystem::is_regular_file(database)) {
+    throw IoError("Cannot open \"" + database.string() + "\": No such file");
   }
+  const std::filesystem::path scratch =
+      std::filesystem::temp_directory_path() / ("citydb_verify." + std::to_string(::getpid()));
+  std::filesystem::create_directories(scratch);
+  try {
+    std::filesystem::copy_file(database, scratch / kCityDatabaseFile,
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::string note = LoadCityTable(scratch, *table);
+    if (!note.empty()) problems.push_back(note);
+  } catch (...) {
+    std::filesystem::remove_all(scratch);
+    throw;
+  }
+  std::filesystem::remove_all(scratch);
+  return table;
+}
+
+ZoneInfo ShippedZones(const Options& o) {
+  ZoneInfo zones(o.zoneinfo);
+  if (!zones.present()) {
+    throw AppError("No zone files in " + zones.directory().string() +
+                   " (the build compiles them from tools/citydb/tzdata: build the target "
+                   "citydb_zoneinfo)");
+  }
+  return zones;
+}
+
+std::string YearsText(sys_seconds start, sys_seconds end, int samples) {
+  return "every hour from " + UtcText(start) + " to " + UtcText(end - hours{1}) + " (" +
+         std::to_string(samples) + " a location)";
+}
+
+// The maintainer's check: which locations the installed tzdata shows
+// differently from the shipped data's.
+int CompareInstalled(const Options& o, const ZoneInfo& shipped) {
+  const ZoneInfo installed = ZoneInfo::Installed();
+  const auto order = CompareReleases(installed.version(), shipped.version());
+  const auto name = [](const ZoneInfo& z, const char* unknown) {
+    return z.version().empty() ? std::string(unknown) : z.version();
+  };
+  const std::string mine = name(shipped, "the shipped data's"),
+                    theirs = name(installed, "the installed");
+  std::cout << "Shipped data made from " << shipped.describe() << "\n"
+            << "Installed: " << installed.describe()
+            << (!order        ? ""
+                : *order < 0  ? ", older than the shipped data's"
+                : *order == 0 ? ", the shipped data's release"
+                              : ", newer than the shipped data's")
+            << "\n";
+  if (!installed.present()) {
+    std::cout << "No zone files installed in " << installed.directory().string()
+              << ": nothing to compare with\n";
+    return 2;
+  }
+  std::vector<std::string> problems;
+  const auto table = LoadShippedTable(o.data, problems);
+  std::set<std::string> inDatabase;
+  for (int i = 0; i < table->Count; ++i)
+    inDatabase.insert(TrimRight(table->Entries[static_cast<std::size_t>(i)].Name));
+
+  const sys_seconds start{sys_days{std::chrono::year{o.fromYear} / 1 / 1}};
+  const sys_seconds end{sys_days{std::chrono::year{o.fromYear + o.years} / 1 / 1}};
+  const int samples = static_cast<int>(std::chrono::duration_cast<hours>(end - start).count());
+  std::cout << "Compared " << YearsText(start, end, samples) << "\n";
+
+  const std::vector<CitySource> sources = LoadCitySources(o.cities);
+  std::map<std::string, std::optional<ZoneDifference>> byZone;
+  std::vector<std::string> shippedDiffering, leftOutDiffering;
+  for (const CitySource& s : sources) {
+    auto found = byZone.find(s.Zone);
+    if (found == byZone.end())
+      found = byZone.emplace(s.Zone, CompareZone(shipped, installed, s.Zone, start, samples)).first;
+    if (!found->second) continue;
+    const ZoneDifference& d = *found->second;
+    const bool inTable = inDatabase.count(s.Name) != 0;
+    (inTable ? shippedDiffering : leftOutDiffering).push_back(s.Name);
+    std::cout << "  " << s.Name << " (" << s.Zone << ")"
+              << (inTable ? "" : " [left out of the database]") << ": ";
+    if (d.missing) {
+      std::cout << "no such zone installed\n";
+      continue;
+    }
+    std::cout << d.hours << " hours differ; first " << UtcText(d.first) << ": "
+              << UtcOffsetText(d.offset) << " with " << mine << ", " << UtcOffsetText(d.otherOffset)
+              << " with " << theirs << "\n";
+  }
+  const auto zonesDiffering = std::count_if(byZone.begin(), byZone.end(),
+                                            [](const auto& z) { return z.second.has_value(); });
+  const auto list = [](const char* what, const std::vector<std::string>& names) {
+    std::cout << what << ": " << names.size();
+    for (std::size_t i = 0; i < names.size(); ++i) std::cout << (i == 0 ? " (" : "; ") << names[i];
+    std::cout << (names.empty() ? "" : ")") << "\n";
+  };
+  std::cout << shippedDiffering.size() + leftOutDiffering.size() << " of " << sources.size()
+            << " locations in " << zonesDiffering << " zones differ with " << theirs << "\n";
+  list("Shipped locations that differ", shippedDiffering);
+  list("Left-out locations that differ", leftOutDiffering);
+  const bool differ = !shippedDiffering.empty() || !leftOutDiffering.empty();
+  if (differ && order && *order > 0) {
+    std::cout << "The installed release is newer: bring tools/citydb/tzdata up to it and run "
+                 "tools/make-data (tools/citydb/tzdata/README.md)\n";
+  }
+  for (const std::string& p : problems) std::cout << "note: " << p << "\n";
+  return differ ? 1 : 0;
+}
+
+int Run(const Options& o) {
+  const ZoneInfo zones = ShippedZones(o);
+  if (o.compareInstalled) return CompareInstalled(o, zones);
   std::vector<std::string> problems;
 
   const std::vector<CitySource> sources = LoadCitySources(o.cities);
@@ -223,28 +354,7 @@ int Run(const Options& o) {
   }
   const auto approximate = ReadApproximations(o.approximations);
 
-  // Load the database with the program's own loader, from a scratch copy so
-  // that the loader's creation of a missing custom list stays out of DIR.
-  auto table = std::make_unique<CityTable>();
-  {
-    const std::filesystem::path database = std::filesystem::path(o.data) / kCityDatabaseFile;
-    if (!std::filesystem::is_regular_file(database)) {
-      throw IoError("Cannot open \"" + database.string() + "\": No such file");
-    }
-    const std::filesystem::path scratch =
-        std::filesystem::temp_directory_path() / ("citydb_verify." + std::to_string(::getpid()));
-    std::filesystem::create_directories(scratch);
-    try {
-      std::filesystem::copy_file(database, scratch / kCityDatabaseFile,
-                                 std::filesystem::copy_options::overwrite_existing);
-      const std::string note = LoadCityTable(scratch, *table);
-      if (!note.empty()) problems.push_back(note);
-    } catch (...) {
-      std::filesystem::remove_all(scratch);
-      throw;
-    }
-    std::filesystem::remove_all(scratch);
-  }
+  auto table = LoadShippedTable(o.data, problems);
   const int count = table->Count;
 
   // The table itself: names padded, sorted, each once, known, with the list's
@@ -287,7 +397,7 @@ int Run(const Options& o) {
   std::map<std::string, ZoneTruth> truth;
   for (const std::string& zone : zoneOf) {
     if (!zone.empty() && truth.count(zone) == 0)
-      truth.emplace(zone, ComputeTruth(zone, start, samples));
+      truth.emplace(zone, ComputeTruth(zones, zone, start, samples));
   }
 
   std::array<std::string, 1440> timeText;
@@ -334,10 +444,8 @@ int Run(const Options& o) {
   }
 
   // Report.
-  const std::string version = TzdataVersion();
-  std::cout << "tzdata " << (version.empty() ? "(version unknown)" : version) << "; " << count
-            << " locations; every hour from " << UtcText(start) << " to " << UtcText(end - hours{1})
-            << " (" << samples << " a location)\n";
+  std::cout << zones.describe() << "; " << count << " locations; " << YearsText(start, end, samples)
+            << "\n";
   char line[256];
   std::snprintf(line, sizeof line, "%-27s %-30s %7s %6s %6s %10s\n", "Location", "Zone", "Right",
                 "Wrong", "Near", "Agreement");

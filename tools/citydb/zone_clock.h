@@ -3,32 +3,54 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace meridex::citydb {
 
-// The machine's IANA time-zone data (Debian package tzdata): $TZDIR or
-// /usr/share/zoneinfo.
-std::filesystem::path ZoneInfoDirectory();
-// Whether the data is there at all (its "UTC" zone file can be found).
-bool TzdataInstalled();
-// The release, e.g. "2026f", from the "# version" line of tzdata.zi; empty
-// when the file is missing.
-std::string TzdataVersion();
-// Whether `zone` names an installed zone file ("TZif" data).
-bool ZoneInstalled(const std::string& zone);
-// The POSIX TZ string at the end of a version 2+ zone file, which gives the
-// rule for the years after its last listed transition; empty when the file
-// has none.
-std::string ZoneFooter(const std::string& zone);
+// A directory of compiled IANA zone files (TZif) with the tzdata.zi they were
+// compiled from: the build's own copy of the committed zone source, or a
+// machine's /usr/share/zoneinfo. Zones are read by absolute path, so what the
+// tools see never depends on TZDIR or on which tzdata a machine has, unless
+// they are asked to look at the machine's.
+class ZoneInfo {
+ public:
+  explicit ZoneInfo(std::filesystem::path directory);
+  // The machine's tzdata, where the C library reads it: $TZDIR, else
+  // /usr/share/zoneinfo.
+  static ZoneInfo Installed();
 
-// Local time in one IANA zone as the C library computes it from the zone
-// file. It sets the process's TZ while it lives and puts the old value back
-// afterwards, so only one may exist at a time.
+  const std::filesystem::path& directory() const { return directory_; }
+  // Whether there are zone files at all (a "UTC" zone file).
+  bool present() const { return has("UTC"); }
+  // The release, e.g. "2026f", from the "# version" line of tzdata.zi; empty
+  // when the file is missing or has none.
+  std::string version() const;
+  // The version, or "(version unknown)", and the directory, for reports.
+  std::string describe() const;
+  // Whether `zone` names a zone file here ("TZif" data).
+  bool has(const std::string& zone) const;
+  // The POSIX TZ string at the end of a version 2+ zone file, which gives the
+  // rule for the years after its last listed transition; empty when the file
+  // has none.
+  std::string footer(const std::string& zone) const;
+  std::filesystem::path fileOf(const std::string& zone) const { return directory_ / zone; }
+
+ private:
+  std::filesystem::path directory_;
+};
+
+// The release named by the "# version" line at the top of a tzdata.zi file;
+// empty when the file is missing or has none.
+std::string TzdataVersionOf(const std::filesystem::path& tzdataZi);
+
+// Local time in one zone as the C library computes it from the zone file. It
+// sets the process's TZ while it lives and puts the old value back afterwards,
+// so only one may exist at a time.
 class ZoneClock {
  public:
-  // Throws AppError when the zone is not installed (the C library would
+  // Throws AppError when `zones` has no such zone (the C library would
   // silently fall back to UTC).
-  explicit ZoneClock(const std::string& zone);
+  ZoneClock(const ZoneInfo& zones, const std::string& zone);
   ~ZoneClock();
   ZoneClock(const ZoneClock&) = delete;
   ZoneClock& operator=(const ZoneClock&) = delete;
@@ -49,5 +71,10 @@ class ZoneClock {
   bool hadTz_ = false;
   std::string oldTz_;
 };
+
+// The UTC offset of `zone` (minutes east) at `count` hours from `start`, on
+// the hour.
+std::vector<int> HourlyOffsets(const ZoneInfo& zones, const std::string& zone,
+                               std::chrono::sys_seconds start, int count);
 
 }  // namespace meridex::citydb

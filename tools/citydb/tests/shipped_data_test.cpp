@@ -10,9 +10,9 @@
 #include <memory>
 #include <set>
 
-#include "app/user_preferences.h"
 #include "common/record_io.h"
 #include "common/text.h"
+#include "common/user_preferences.h"
 #include "tests/test_rules.h"
 #include "worldtime/city_files.h"
 

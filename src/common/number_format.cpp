@@ -1,4 +1,4 @@
-#include "convert/number_format.h"
+#include "common/number_format.h"
 
 #include <locale.h>
 #include <stdlib.h>

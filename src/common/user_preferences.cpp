@@ -1,4 +1,4 @@
-#include "app/user_preferences.h"
+#include "common/user_preferences.h"
 
 #include <functional>
 #include <span>

@@ -1,26 +1,19 @@
-#include "app/user_preferences.h"
+#include "common/user_preferences.h"
 
 #include <gtest/gtest.h>
 
 #include "common/errors.h"
+#include "support/installed_preferences.h"
 #include "support/temp_dir.h"
 
 namespace meridex {
 namespace {
 
+using test::InstalledPreferences;
 using test::TempDir;
 
-UserPreferences Installed() {
-  UserPreferences p;
-  p.StartupView = "a";
-  p.StayOnTop = "b";
-  p.AlarmTime = "12:00 AM";
-  p.AlarmMessage = "This is a test on the length of the message !";
-  return p;
-}
-
 TEST(UserPreferences, RecordLayoutIsEightyNineBytes) {
-  UserPreferences p = Installed();
+  UserPreferences p = InstalledPreferences();
   p.AlarmCity = "Tokyo";
   p.AlarmSet = 1;
   p.AlarmSound = 2;
@@ -65,7 +58,7 @@ TEST(UserPreferences, MissingOrShortFilesAreErrorsNamingTheFile) {
 
 TEST(UserPreferences, EachWriterKeepsTheOtherFieldsAsStored) {
   TempDir dir;
-  Bytes stored = EncodeUserPreferences(Installed());
+  Bytes stored = EncodeUserPreferences(InstalledPreferences());
   stored.push_back(0x5A);  // anything after the record stays too
   dir.write(kPreferencesFile, stored);
 

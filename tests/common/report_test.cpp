@@ -1,0 +1,62 @@
+#include "common/report.h"
+
+#include <gtest/gtest.h>
+
+#include <new>
+#include <stdexcept>
+
+#include "support/recording_dialogs.h"
+
+namespace meridex {
+namespace {
+
+using test::RecordingDialogs;
+
+TEST(RunReported, TheProgramsOwnErrorsShowTheirText) {
+  RecordingDialogs dialogs;
+  EXPECT_FALSE(RunReported(dialogs, "\"Save Hot List\"", [] {
+    throw IoError("Cannot write \"chklst.dat\": Permission denied");
+  }));
+  EXPECT_FALSE(
+      RunReported(dialogs, "\"Convert\"", [] { throw AppError("Floating point overflow"); }));
+  ASSERT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(dialogs.shown[0].kind, DialogKind::Error);
+  EXPECT_EQ(dialogs.shown[0].text, "Cannot write \"chklst.dat\": Permission denied");
+  EXPECT_EQ(dialogs.shown[1].text, "Floating point overflow");
+}
+
+TEST(RunReported, AnythingElseShowsOnePlainMessageNamingTheAction) {
+  RecordingDialogs dialogs;
+  EXPECT_FALSE(
+      RunReported(dialogs, "\"Convert\"", [] { throw std::out_of_range("no conversion field"); }));
+  EXPECT_FALSE(RunReported(dialogs, "the minute refresh", [] { throw std::bad_alloc(); }));
+  EXPECT_FALSE(RunReported(dialogs, "\"Update\"", [] { throw 42; }));
+  ASSERT_EQ(dialogs.shown.size(), 3u);
+  EXPECT_EQ(dialogs.shown[0].kind, DialogKind::Error);
+  EXPECT_EQ(dialogs.shown[0].text, "Could not complete \"Convert\": an internal error occurred.");
+  EXPECT_EQ(dialogs.shown[1].text,
+            "Could not complete the minute refresh: an internal error occurred.");
+  EXPECT_EQ(dialogs.shown[2].text, "Could not complete \"Update\": an internal error occurred.");
+}
+
+TEST(RunReported, AHandlerThatSucceedsShowsNothing) {
+  RecordingDialogs dialogs;
+  int runs = 0;
+  EXPECT_TRUE(RunReported(dialogs, "\"Options\"", [&] { ++runs; }));
+  const std::function<void()> connected = Reported(dialogs, "\"About\"", [&] { ++runs; });
+  connected();
+  connected();
+  EXPECT_EQ(runs, 3);
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST(CommandAction, QuotesTheCaptionWithoutItsShortcutMarkerOrTrailingBlanks) {
+  EXPECT_EQ(CommandAction("&Save Hot List"), "\"Save Hot List\"");
+  EXPECT_EQ(CommandAction("Help "), "\"Help\"");
+  EXPECT_EQ(CommandAction("Salt && Pepper"), "\"Salt & Pepper\"");
+  EXPECT_EQ(CommandAction("Next >>"), "\"Next >>\"");
+  EXPECT_EQ(CommandAction("Odd&"), "\"Odd\"");
+}
+
+}  // namespace
+}  // namespace meridex
