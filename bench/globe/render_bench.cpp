@@ -1,5 +1,7 @@
-// The globe at 1024 x 768 with a generated map of 150,000 vertices, each
-// measure beside its baseline in the same iteration, on this thread's CPU
+// The globe at 1024 x 768 with the shipped map (data/tglobe.prf, 210,000
+// vertices; argument 0) and a generated one of 150,000 vertices (argument
+// 1), each measure beside its baseline in the same iteration, on this
+// thread's CPU
 // clock (so that the ratio does not drift with the load of a shared machine):
 //   - a full render against raw QPainter drawing the same primitives,
 //   - the render right after a zoom step against the same,
@@ -10,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,6 +21,7 @@
 #include <cstdio>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -39,9 +43,19 @@ double ThreadSeconds() {
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-const bench::TBenchMap& Map() {
+const bench::TBenchMap& Generated() {
   static const bench::TBenchMap map;
   return map;
+}
+
+// The profile of the map the benchmark's argument names.
+std::string Profile(const benchmark::State& state) {
+  if (state.range(0) == 1) return Generated().Profile().string();
+  return std::filesystem::absolute(std::filesystem::path(MERIDEX_DATA_DIR) / "tglobe.prf").string();
+}
+
+const char* MapName(const benchmark::State& state) {
+  return state.range(0) == 1 ? "generated map" : "shipped map";
 }
 
 // Records what the globe draws, to draw the same with QPainter alone.
@@ -59,6 +73,13 @@ class TCapture : public TNullCanvas {
   void FillRect(const TRect& r) override {
     calls.emplace_back(Fill{QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top)});
   }
+  void SetFont(const TLogFont& font, TColor color) override {
+    calls.emplace_back(Font{font, color});
+  }
+  void TextOut(int x, int y, const std::string& text) override {
+    calls.emplace_back(
+        Text{x, y, text, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))});
+  }
 
   struct Shape {
     bool closed;
@@ -67,7 +88,16 @@ class TCapture : public TNullCanvas {
   struct Fill {
     QRect rect;
   };
-  using Call = std::variant<TPenSpec, TBrushSpec, Shape, QRect, Fill>;
+  struct Font {
+    TLogFont font;
+    TColor color;
+  };
+  struct Text {
+    int x, y;
+    std::string latin1;
+    QString text;
+  };
+  using Call = std::variant<TPenSpec, TBrushSpec, Shape, QRect, Fill, Font, Text>;
   std::vector<Call> calls;
   int points = 0;
 
@@ -81,17 +111,35 @@ class TCapture : public TNullCanvas {
   }
 };
 
-// The captured primitives with plain QPainter calls (thin pens, solid
-// brushes, no antialiasing), as a program would draw them by hand.
+// The captured primitives with plain QPainter calls (no antialiasing), as a
+// program would draw them by hand: a pen or brush is set only when it
+// differs from the one in use.
 void DrawRaw(QImage& image, const TCapture& capture) {
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing, false);
   QBrush brush(Qt::white);
+  std::optional<TPenSpec> penNow;
+  std::optional<TBrushSpec> brushNow;
+  std::optional<TLogFont> fontNow;
+  QFont qfont;
+  QPen textPen;
+  int ascent = 0;
   for (const TCapture::Call& call : capture.calls) {
     if (const auto* pen = std::get_if<TPenSpec>(&call)) {
-      painter.setPen(QPen(ToQColor(pen->Color), 0));
+      if (penNow == *pen) continue;
+      penNow = *pen;
+      const Qt::PenStyle styles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
+                                     Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen,
+                                     Qt::SolidLine};
+      painter.setPen(QPen(ToQColor(pen->Color), pen->Width <= 1 ? 0 : pen->Width,
+                          styles[static_cast<int>(pen->Style) % 7]));
     } else if (const auto* b = std::get_if<TBrushSpec>(&call)) {
-      brush = QBrush(ToQColor(b->Color));
+      if (brushNow == *b) continue;
+      brushNow = *b;
+      const Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
+                                       Qt::VerPattern,   Qt::BDiagPattern,    Qt::FDiagPattern,
+                                       Qt::CrossPattern, Qt::DiagCrossPattern};
+      brush = QBrush(ToQColor(b->Color), styles[static_cast<int>(b->Style) % 8]);
       painter.setBrush(brush);
     } else if (const auto* shape = std::get_if<TCapture::Shape>(&call)) {
       const int n = static_cast<int>(shape->points.size());
@@ -101,6 +149,20 @@ void DrawRaw(QImage& image, const TCapture& capture) {
         painter.drawPolyline(shape->points.data(), n);
     } else if (const auto* fill = std::get_if<TCapture::Fill>(&call)) {
       painter.fillRect(fill->rect, brush);
+    } else if (const auto* font = std::get_if<TCapture::Font>(&call)) {
+      // Labels in the font's colour, their top at the point given.
+      if (fontNow != font->font) {
+        fontNow = font->font;
+        qfont = CreateGlobeFont(font->font);
+        painter.setFont(qfont);
+        ascent = QFontMetrics(qfont).ascent();
+      }
+      textPen = QPen(ToQColor(font->color));
+    } else if (const auto* text = std::get_if<TCapture::Text>(&call)) {
+      const QPen pen = painter.pen();
+      painter.setPen(textPen);
+      painter.drawText(text->x, text->y + ascent, text->text);
+      painter.setPen(pen);
     } else {
       painter.drawEllipse(std::get<QRect>(call));
     }
@@ -109,8 +171,9 @@ void DrawRaw(QImage& image, const TCapture& capture) {
 
 // The headless globe showing the map, with the primitives of its picture.
 struct Scene {
-  Scene() : image(kWidth, kHeight, QImage::Format_RGB32), raw(image) {
-    globe.SetProfileName(Map().Profile().string());
+  explicit Scene(const benchmark::State& state)
+      : image(kWidth, kHeight, QImage::Format_RGB32), raw(image) {
+    globe.SetProfileName(Profile(state));
   }
   TCapture Capture() {
     TCapture capture({0, 0, kWidth, kHeight});
@@ -129,6 +192,7 @@ struct Scene {
 };
 
 void Report(benchmark::State& state, double engine, double baseline, const char* baseName) {
+  state.SetLabel(MapName(state));
   const double n = static_cast<double>(state.iterations());
   state.counters["engine_ms"] = engine / n * 1e3;
   state.counters[std::string(baseName) + "_ms"] = baseline / n * 1e3;
@@ -138,17 +202,17 @@ void Report(benchmark::State& state, double engine, double baseline, const char*
 void BM_LoadProfile(benchmark::State& state) {
   for (auto _ : state) {
     TGlobeEngine globe(kWidth, kHeight);
-    globe.SetProfileName(Map().Profile().string());
+    globe.SetProfileName(Profile(state));
     benchmark::DoNotOptimize(globe.LayerCount());
   }
-  state.SetItemsProcessed(state.iterations() * bench::TBenchMap::kVertices);
+  state.SetLabel(MapName(state));
 }
 
 // A full render (background, disc, graticule, layers) as after a turn of
 // the globe: every object re-tests its visibility and projects its kept
 // earth coordinates.
 void BM_FullRender(benchmark::State& state) {
-  Scene s;
+  Scene s(state);
   const TCapture capture = s.Capture();
   double engine = 0, raw = 0;
   for (auto _ : state) {
@@ -161,13 +225,22 @@ void BM_FullRender(benchmark::State& state) {
     engine += t1 - t0;
   }
   Report(state, engine, raw, "raw");
-  state.SetLabel(std::to_string(capture.points) + " points drawn");
+  state.SetLabel(std::string(MapName(state)) + ", " + std::to_string(capture.points) +
+                 " points drawn");
+}
+
+// The texts of a capture, for the labels.
+int Texts(const TCapture& capture) {
+  int n = 0;
+  for (const TCapture::Call& call : capture.calls)
+    n += std::holds_alternative<TCapture::Text>(call);
+  return n;
 }
 
 // The render right after a zoom step, in and out in turn: every object
 // recomputes its extent and picks its vertices for the new scale.
 void BM_RenderAfterZoom(benchmark::State& state) {
-  Scene s;
+  Scene s(state);
   const long double scales[2] = {s.globe.Scale() * 1.25L, s.globe.Scale() * 1.25L * 1.25L};
   TCapture captures[2];
   for (int i = 0; i < 2; ++i) {
@@ -187,21 +260,24 @@ void BM_RenderAfterZoom(benchmark::State& state) {
     engine += t1 - t0;
   }
   Report(state, engine, raw, "raw");
+  state.SetLabel(std::string(MapName(state)) + ", " + std::to_string(Texts(captures[0])) + " and " +
+                 std::to_string(Texts(captures[1])) + " labels");
 }
 
 // The engine's own work: the full render on a canvas that draws nothing.
 void BM_EngineAlone(benchmark::State& state) {
-  Scene s;
+  Scene s(state);
   TNullCanvas canvas({0, 0, kWidth, kHeight});
   for (auto _ : state) {
     s.globe.Redraw();
     s.globe.Paint(canvas);
   }
+  state.SetLabel(MapName(state));
 }
 
 // The captured primitives through the engine's canvas, without the engine.
 void BM_CanvasReplay(benchmark::State& state) {
-  Scene s;
+  Scene s(state);
   const TCapture capture = s.Capture();
   double canvas = 0, raw = 0;
   for (auto _ : state) {
@@ -223,6 +299,11 @@ void BM_CanvasReplay(benchmark::State& state) {
         } else if (const auto* fill = std::get_if<TCapture::Fill>(&call)) {
           c.FillRect({fill->rect.left(), fill->rect.top(), fill->rect.right() + 1,
                       fill->rect.bottom() + 1});
+        } else if (const auto* font = std::get_if<TCapture::Font>(&call)) {
+          c.SetFont(font->font, font->color);
+        } else if (const auto* text = std::get_if<TCapture::Text>(&call)) {
+          c.SetBkMode(TBkMode::Transparent);
+          c.TextOut(text->x, text->y, text->latin1);
         } else {
           const QRect r = std::get<QRect>(call);
           c.Ellipse(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
@@ -261,9 +342,9 @@ class TNoDialogs : public Dialogs {
 };
 
 struct WidgetScene {
-  WidgetScene() : globe(dialogs) {
+  explicit WidgetScene(const benchmark::State& state) : globe(dialogs) {
     globe.resize(kWidth, kHeight);
-    globe.SetProfileName(Map().Profile().string());
+    globe.SetProfileName(Profile(state));
     globe.OnPaint = [this] { ++paints; };
     globe.show();
     QApplication::processEvents();
@@ -275,7 +356,7 @@ struct WidgetScene {
 };
 
 void BM_PaintUnchanged(benchmark::State& state) {
-  WidgetScene s;
+  WidgetScene s(state);
   TPlainCopy plain(s.globe.Picture());
   plain.resize(s.globe.ClientRect().size());
   plain.show();
@@ -298,7 +379,7 @@ void BM_PaintUnchanged(benchmark::State& state) {
 // One step of a rotate drag: the mouse moves, the globe turns, renders and
 // is copied to the window. The median of the steps in milliseconds.
 void BM_RotateDragStep(benchmark::State& state) {
-  WidgetScene s;
+  WidgetScene s(state);
   s.globe.MouseRotateButton = TGlobeMouseButton::mzbLeft;
   const QPoint centre = s.globe.ClientRect().center();
   const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
@@ -320,15 +401,16 @@ void BM_RotateDragStep(benchmark::State& state) {
   if (s.paints < static_cast<int>(steps.size())) state.SkipWithError("a step did not paint");
   std::nth_element(steps.begin(), steps.begin() + static_cast<long>(steps.size() / 2), steps.end());
   state.counters["median_ms"] = steps.empty() ? 0 : steps[steps.size() / 2] * 1e3;
+  state.SetLabel(MapName(state));
 }
 
-BENCHMARK(BM_LoadProfile)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FullRender)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RenderAfterZoom)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_EngineAlone)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CanvasReplay)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PaintUnchanged)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RotateDragStep)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadProfile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullRender)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderAfterZoom)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EngineAlone)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CanvasReplay)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintUnchanged)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RotateDragStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace meridex

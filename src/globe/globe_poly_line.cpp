@@ -40,7 +40,9 @@ void TGlobePolyLine::SetAttribute(int index, TGlobeAttribute* attribute) {
   if (auto* pen = dynamic_cast<TGlobePen*>(attribute)) Pen = pen;
 }
 
-bool TGlobePolyLine::CalcVisible() { return Globe().PrjModel().RectVisible(Extent, ClipCode); }
+bool TGlobePolyLine::CalcVisible() {
+  return Globe().PrjModel().RectVisibleKept(Extent, ClipCode, ProjectionCache.Extent);
+}
 
 void TGlobePolyLine::Render() {
   if (Pen) Pen->Realize(ObjectState);

@@ -49,6 +49,10 @@ bool TPrjModel::RectVisible(const TRect& rect, std::uint8_t& clipCode) {
   return visible;
 }
 
+bool TPrjModel::RectVisibleKept(const TRect& rect, std::uint8_t& clipCode, TRectMemo&) {
+  return RectVisible(rect, clipCode);
+}
+
 int TPrjModel::ProjectOutline() {
   LLToXY(Extents.Left, Extents.Top, 0);
   LLToXY(Extents.Right, Extents.Top, 1);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "globe/clipper.h"
@@ -44,12 +45,20 @@ struct TPointMemo {
   long double A = 0, B = 0, C = 0;
 };
 
+// The sines and cosines of a rectangle's west, east, south and north edges,
+// for the rectangle they were computed from.
+struct TRectMemo {
+  TRect Rect;
+  bool Valid = false;
+  long double Sin[4] = {}, Cos[4] = {};
+};
+
 // What a globe object keeps of its projections between paints.
 struct TProjectionCache {
   // The sphere's earth coordinates of the vertices the zoom keeps (one per
   // pixel step). Made at the first spherical projection; the object
   // discards it when it must be projected afresh (after a zoom).
-  std::unique_ptr<TWorld3DPrjData> Decimated;
+  std::optional<TWorld3DPrjData> Decimated;  // in place: one pointer fewer to follow
   // Every vertex's earth coordinates and Mercator height, which do not
   // depend on the view and so outlive zooms: a zoom only picks the vertices
   // again. Each entry remembers its vertex (or latitude), so a vertex that
@@ -57,9 +66,17 @@ struct TProjectionCache {
   std::vector<TEarthVertex> Earth;
   std::vector<GlobeUnit> MercatorLatitudes;
   std::vector<long double> MercatorHeights;
+  // For the sphere's visibility test of the extent.
+  TRectMemo Extent;
 
-  // What the object gives up when its extent is recomputed.
-  void Discard() { Decimated.reset(); }
+  // What the object gives up when its extent is recomputed (its storage is
+  // kept for the next one).
+  void Discard() {
+    if (!Decimated) return;
+    Spare = std::move(Decimated->Points);
+    Decimated.reset();
+  }
+  std::vector<T3DPoint> Spare;
 };
 
 // A projection: turns TLLPoints (GlobeUnits) into pixel positions of the
@@ -79,6 +96,9 @@ class TPrjModel {
   // rect: west, south, east, north. True when part of it can show in the
   // clipping window; clipCode receives the edges the clipper must handle.
   virtual bool RectVisible(const TRect& rect, std::uint8_t& clipCode);
+  // The same for an object's extent, keeping what it can in memo; the
+  // result is exactly RectVisible's.
+  virtual bool RectVisibleKept(const TRect& rect, std::uint8_t& clipCode, TRectMemo& memo);
   // Projects list into buffer entries 0..n-1 (pixels) and returns n. Points
   // closer than one pixel to the previous accepted point are left out.
   virtual int ProjectPointList(const TLLPointList& list, TProjectionCache& cache);

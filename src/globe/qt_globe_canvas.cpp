@@ -110,6 +110,11 @@ const QFont& TQtGlobeCanvas::Font() {
   return *font_;
 }
 
+const QFontMetrics& TQtGlobeCanvas::Metrics() {
+  if (!metrics_) metrics_.emplace(Font());
+  return *metrics_;
+}
+
 TQtGlobeCanvas::~TQtGlobeCanvas() {
   if (ownPainter_) ownPainter_->end();
 }
@@ -141,9 +146,14 @@ void TQtGlobeCanvas::SetBrush(const TBrushSpec& brush) {
 }
 
 void TQtGlobeCanvas::SetFont(const TLogFont& font, TColor color) {
-  font_ = CreateGlobeFont(font);
-  escapement_ = font.Escapement;
   textColor_ = ToQColor(color);
+  escapement_ = font.Escapement;
+  // The labels of a layer share a few fonts: the same one again is free.
+  if (logFont_ && *logFont_ == font) return;
+  logFont_ = font;
+  font_ = CreateGlobeFont(font);
+  metrics_.reset();
+  fontOnPainter_ = false;
 }
 
 const QPoint* TQtGlobeCanvas::ToQPoints(const TPoint* points, int count) {
@@ -176,11 +186,22 @@ void TQtGlobeCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 
 void TQtGlobeCanvas::TextOut(int x, int y, const std::string& text) {
   const QString q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  const QFontMetrics metrics(Font());
+  const QFontMetrics& metrics = Metrics();
+  if (!fontOnPainter_) {
+    painter_->setFont(Font());
+    fontOnPainter_ = true;
+  }
+  if (escapement_ == 0) {
+    if (bkMode_ == TBkMode::Opaque)
+      painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(q), metrics.height()), Qt::white);
+    painter_->setPen(textColor_);
+    painter_->drawText(x, y + metrics.ascent(), q);
+    painter_->setPen(pen_);
+    return;
+  }
   painter_->save();
-  painter_->setFont(Font());
   painter_->translate(x, y);
-  if (escapement_ != 0) painter_->rotate(-escapement_ / 10.0);  // counter-clockwise on screen
+  painter_->rotate(-escapement_ / 10.0);  // counter-clockwise on screen
   if (bkMode_ == TBkMode::Opaque)
     painter_->fillRect(QRect(0, 0, metrics.horizontalAdvance(q), metrics.height()), Qt::white);
   painter_->setPen(textColor_);
@@ -190,8 +211,7 @@ void TQtGlobeCanvas::TextOut(int x, int y, const std::string& text) {
 
 TPoint TQtGlobeCanvas::TextExtent(const std::string& text) {
   const QString q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  const QFontMetrics metrics(Font());
-  return {metrics.horizontalAdvance(q), metrics.height()};
+  return {Metrics().horizontalAdvance(q), Metrics().height()};
 }
 
 void TQtGlobeCanvas::FillRect(const TRect& rect) {

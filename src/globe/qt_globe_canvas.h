@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
@@ -55,6 +56,7 @@ class TQtGlobeCanvas : public TGlobeCanvas {
  private:
   const QPoint* ToQPoints(const TPoint* points, int count);
   const QFont& Font();
+  const QFontMetrics& Metrics();
 
   void Setup();
 
@@ -64,7 +66,10 @@ class TQtGlobeCanvas : public TGlobeCanvas {
   QPen pen_;
   std::optional<TPenSpec> penSpec_;  // what pen_ was made from; none at first
   std::optional<TBrushSpec> brushSpec_;
+  std::optional<TLogFont> logFont_;  // what font_ was made from
   std::optional<QFont> font_;
+  std::optional<QFontMetrics> metrics_;
+  bool fontOnPainter_ = false;
   QColor textColor_;
   int escapement_ = 0;
   TBkMode bkMode_ = TBkMode::Opaque;

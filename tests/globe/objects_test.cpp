@@ -124,7 +124,7 @@ TEST_F(ObjectsTest, LineExtentGrowsByOneUnitAndCentresTheLocation) {
   line->Points.Add({0, 0});
   line->Points.Add({10, 20});
   line->Points.Add({-5, 7});
-  line->ProjectionCache.Decimated = std::make_unique<TWorld3DPrjData>(3);
+  line->ProjectionCache.Decimated.emplace(3);
   line->CalcExtent();
   EXPECT_EQ(line->Extent, (TRect{-6, -1, 11, 21}));
   EXPECT_EQ(line->Location, (TLLPoint{2, 10}));

@@ -125,9 +125,9 @@ TEST_F(SphereTest, PointListGoesAlongTheLimbBehindTheGlobe) {
   EXPECT_EQ(prj.Point(n - 1).X, 150);
   EXPECT_GE(prj.Point(n - 1).Y, 299);
   // The cache is kept: a second projection does not rebuild it.
-  const TWorld3DPrjData* first = cache.Decimated.get();
+  const T3DPoint* first = cache.Decimated->Points.data();
   EXPECT_EQ(prj.ProjectPointList(list, cache), n);
-  EXPECT_EQ(cache.Decimated.get(), first);
+  EXPECT_EQ(cache.Decimated->Points.data(), first);
 }
 
 TEST_F(SphereTest, HiddenPointIsPushedOntoTheLimb) {
@@ -168,7 +168,7 @@ TEST(Sphere, CacheKeepsOnePointPerPixelStep) {
 // The cached projection done the plain way, every product in extended
 // precision: what the fast path must reproduce point for point.
 std::vector<TLLPoint> ProjectPlainly(const TSphericalPrj& prj, const TWorld3DPrjData& cache) {
-  const TMatrix3& m = prj.ViewMatrix;
+  const TMatrix3& m = prj.ViewMatrix();
   std::vector<TLLPoint> out;
   long double lastX = 2147483647.0L, lastY = 2147483647.0L;
   for (std::int32_t j = 0; j < cache.Count; ++j) {
@@ -194,7 +194,7 @@ std::vector<TLLPoint> ProjectPlainly(const TSphericalPrj& prj, const TWorld3DPrj
 
 TProjectionCache CacheOf(const std::vector<T3DPoint>& points) {
   TProjectionCache cache;
-  cache.Decimated = std::make_unique<TWorld3DPrjData>(static_cast<std::int32_t>(points.size()));
+  cache.Decimated.emplace(static_cast<std::int32_t>(points.size()));
   std::copy(points.begin(), points.end(), cache.Decimated->Points.begin());
   return cache;
 }
@@ -220,7 +220,7 @@ TEST(SphereCache, HalfPixelsAndOnePixelStepsFollowExtendedPrecision) {
   prj.CenterY = 200;
   for (const long double scale : {0.5L + 0x1p-62L, 0.5L - 0x1p-62L}) {
     const bool above = scale > 0.5L;
-    prj.ViewMatrix = {scale, 0, 0, 0, scale, 0, 0, 0, 1};
+    prj.SetViewMatrix({scale, 0, 0, 0, scale, 0, 0, 0, 1});
     prj.RadiusPixels = 1000;
     std::vector<T3DPoint> halves, steps, halvesY, stepsY;
     for (int i = 0; i < 40; ++i) {
@@ -274,6 +274,73 @@ TEST(SphereCache, RandomViewsAndCoastlinesFollowExtendedPrecision) {
                         static_cast<std::int32_t>(std::lround(r * std::cos(lat) * std::sin(lon)))});
     }
     ExpectSameAsPlain(prj, points);
+  }
+}
+
+}  // namespace
+}  // namespace meridex
+
+namespace meridex {
+namespace {
+
+// LLToXY done the plain way, every product in extended precision.
+bool PlainLLToXY(const TSphericalPrj& prj, GlobeUnit lon, GlobeUnit lat, TLLPoint& out) {
+  long double sinLon, cosLon, sinLat, cosLat;
+  SinCos(lon * RADIANS_PER_GU, sinLon, cosLon);
+  SinCos(lat * RADIANS_PER_GU, sinLat, cosLat);
+  const long double r = EARTH_RADIUS;
+  const long double x = r * cosLat * cosLon, y = r * sinLat, z = r * cosLat * sinLon;
+  const TMatrix3& m = prj.ViewMatrix();
+  if (!(x * m[6] + y * m[7] + z * m[8] < 0)) return false;
+  out = {static_cast<std::int32_t>(std::llrint(x * m[0] + y * m[1] + z * m[2]) + prj.CenterX),
+         static_cast<std::int32_t>(std::llrint(x * m[3] + y * m[4] + z * m[5]) + prj.CenterY)};
+  return true;
+}
+
+TEST(SphereLLToXY, RandomViewsAndPointsFollowExtendedPrecision) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  std::mt19937 random(11);
+  std::uniform_int_distribution<GlobeUnit> lon(-GU_180, GU_180), lat(-GU_90, GU_90);
+  std::uniform_real_distribution<double> zoom(0.2, 5000);
+  int decided = 0;
+  for (int view = 0; view < 100; ++view) {
+    prj.SetView(lat(random), lon(random), static_cast<long double>(zoom(random)) / 309393000.0L,
+                view % 3 == 0 ? lon(random) : 0);
+    prj.CenterX = 500 - view;
+    prj.CenterY = 300 + view;
+    for (int i = 0; i < 2000; ++i) {
+      const GlobeUnit x = lon(random), y = lat(random);
+      TLLPoint expected;
+      const bool visible = PlainLLToXY(prj, x, y, expected);
+      ASSERT_EQ(prj.LLToXY(x, y, 0), visible) << view << " " << i;
+      if (visible) {
+        ASSERT_EQ(prj.Point(0), expected) << view << " " << i;
+      }
+      decided += visible;
+    }
+  }
+  EXPECT_GT(decided, 50000);
+}
+
+// Offsets and depths a hair off half a pixel and off 0, held exactly in
+// extended precision but not in a double: the doubles must not decide them.
+TEST(SphereLLToXY, HalfPixelsAndTheLimbFollowExtendedPrecision) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  prj.SetView(0, 0, 1.0L / 5400000, 0);
+  const long double r = EARTH_RADIUS;  // the earth point of (0, 0) is (r, 0, 0)
+  for (const long double tiny : {0x1p-62L, -0x1p-62L}) {
+    const long double h = 0.5L + tiny;
+    prj.SetViewMatrix({h / r, 0, 0, 0, (3 * h) / r, 0, -1.0L / r, 0, 0});
+    TLLPoint expected;
+    ASSERT_TRUE(PlainLLToXY(prj, 0, 0, expected));
+    ASSERT_TRUE(prj.LLToXY(0, 0, 0));
+    EXPECT_EQ(prj.Point(0), expected);
+    EXPECT_EQ(prj.Point(0).X, tiny > 0 ? 1 : 0);
+    // The depth a hair in front of the limb or behind it.
+    prj.SetViewMatrix({h / r, 0, 0, 0, h / r, 0, tiny / r, 0, 0});
+    EXPECT_EQ(prj.LLToXY(0, 0, 0), tiny < 0);
   }
 }
 
