@@ -5,17 +5,19 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <string_view>
+
+#include "common/font_families.h"
 
 namespace meridex {
 
 namespace {
 
 QString Family(const std::string& name) {
-  // Debian's metric-compatible faces stand in for the classic ones.
-  if (name == "Arial" || name == "MS Sans Serif" || name.empty()) return "Liberation Sans";
-  if (name == "Times New Roman") return "Liberation Serif";
-  if (name == "Courier New") return "Liberation Mono";
-  return QString::fromLatin1(name.c_str());
+  // A layer font without a face gets the sans-serif stand-in.
+  const std::string_view family =
+      StandInFamily(name.empty() ? std::string_view("Arial") : std::string_view(name));
+  return QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
 }
 
 Qt::PenStyle ToQt(TPenStyle style) {

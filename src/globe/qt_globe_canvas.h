@@ -13,15 +13,15 @@
 
 namespace meridex {
 
-// The Qt font for an engine font: the face (with metric-compatible stand-ins
-// for the classic Windows faces), the pixel height, weight, italic,
+// The Qt font for an engine font: the face (or its installed
+// metric-compatible stand-in), the pixel height, weight, italic,
 // underline and strike-out. The escapement is applied when text is drawn.
 QFont CreateGlobeFont(const TLogFont& font);
 
 QColor ToQColor(TColor color);
 
-// Draws with QPainter (no antialiasing, like the screen drawing it stands
-// in for): on a QImage, which must outlive the canvas, or through a painter
+// Draws with QPainter (no antialiasing: hairlines, hatches and labels stay
+// crisp and pixel-exact): on a QImage, which must outlive the canvas, or through a painter
 // that is already active (a widget's during its paint event). Coordinates
 // are logical pixels: an image of a higher device pixel ratio is drawn on
 // at its full resolution.

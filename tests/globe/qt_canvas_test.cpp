@@ -121,6 +121,9 @@ TEST(QtCanvas, GlobeFontsUseTheStandInFacesAndPixelHeights) {
   EXPECT_EQ(CreateGlobeFont(GlobeLogFont("Times New Roman", 0, FS_STRIKEOUT, 0)).family(),
             "Liberation Serif");
   EXPECT_TRUE(CreateGlobeFont(GlobeLogFont("Times New Roman", 0, FS_STRIKEOUT, 0)).strikeOut());
+  // A font without a face is the sans-serif one; other faces are asked for as named.
+  EXPECT_EQ(CreateGlobeFont(GlobeLogFont("", 12, 0, 0)).family(), "Liberation Sans");
+  EXPECT_EQ(CreateGlobeFont(GlobeLogFont("DejaVu Sans", 12, 0, 0)).family(), "DejaVu Sans");
 }
 
 TEST(QtCanvas, TextTurnsCounterClockwiseAboutItsTopLeft) {
