@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -341,6 +342,81 @@ TEST(SphereLLToXY, HalfPixelsAndTheLimbFollowExtendedPrecision) {
     // The depth a hair in front of the limb or behind it.
     prj.SetViewMatrix({h / r, 0, 0, 0, h / r, 0, tiny / r, 0, 0});
     EXPECT_EQ(prj.LLToXY(0, 0, 0), tiny < 0);
+  }
+}
+
+}  // namespace
+}  // namespace meridex
+
+namespace meridex {
+namespace {
+
+// The cache's earth points, as comparable triples.
+std::vector<std::array<std::int32_t, 3>> CachePoints(const TProjectionCache& cache) {
+  std::vector<std::array<std::int32_t, 3>> out;
+  const TWorld3DPrjData& d = *cache.Decimated;
+  for (std::int32_t i = 0; i < d.Count; ++i) {
+    const T3DPoint& q = d.Points[static_cast<std::size_t>(i)];
+    out.push_back({q.X, q.Y, q.Z});
+  }
+  return out;
+}
+
+// A zoom keeps every vertex's earth coordinates and only picks the vertices
+// again: the cache after any chain of zooms (and moved vertices), and the pixels projected from
+// it, are those of a cache made afresh at the last scale. The walk spans many
+// picking blocks, doubles back, repeats vertices and often lies exactly one
+// pixel step from the last vertex kept.
+TEST(SphereCache, AZoomRepicksExactlyWhatAFreshCacheWouldHold) {
+  test::FakeProjectionHost keptHost, freshHost;  // each with its own point buffer
+  TSphericalPrj kept(keptHost), fresh(freshHost);
+  std::mt19937 random(5);
+  std::uniform_int_distribution<GlobeUnit> walk(-40, 40);  // steps of 1,000 units
+  TLLPointList list;
+  TLLPoint p{-300000000, 100000000};
+  for (int i = 0; i < 5000; ++i) {
+    if (i % 700 != 0)
+      p = {p.X + 1000 * walk(random), std::clamp(p.Y + 1000 * walk(random), -GU_90, GU_90)};
+    list.Add(p);
+  }
+  TProjectionCache cache;
+  for (const long double pixelsPerUnit :
+       {1.0L / 2000, 1.0L / 150000, 1.0L / 7000, 1.0L / 40000, 2.0L}) {
+    for (TSphericalPrj* prj : {&kept, &fresh}) {
+      prj->CenterX = 512;
+      prj->CenterY = 384;
+      prj->SetView(0, -300000000, pixelsPerUnit, 0);
+    }
+    // Vertices moved along their meridian or parallel keep one coordinate:
+    // their kept earth points must not be taken for theirs.
+    TLLPoint* moved = list.MutablePoints();
+    for (std::int32_t i = 0; i < list.Count(); i += 97) moved[i].Y = moved[i].Y / 2;
+    for (std::int32_t i = 50; i < list.Count(); i += 89) moved[i].X = moved[i].X / 3;
+    cache.Discard();  // what an object does after a zoom or a change of its points
+    const int n = kept.ProjectPointList(list, cache);
+    TProjectionCache made;
+    ASSERT_EQ(fresh.ProjectPointList(list, made), n);
+    EXPECT_EQ(CachePoints(cache), CachePoints(made)) << 1 / pixelsPerUnit;
+    for (int i = 0; i < n; ++i) ASSERT_EQ(kept.Point(i), fresh.Point(i)) << i;
+    // A plain loop: one vertex per pixel step, its earth point computed afresh.
+    const std::int64_t upp = kept.UnitsPerPixel;
+    TLLPoint last{INT32_MAX, INT32_MAX};
+    std::vector<std::array<std::int32_t, 3>> expected;
+    for (std::int32_t i = 0; i < list.Count(); ++i) {
+      const TLLPoint q = list.Points()[i];
+      if (upp <= 1 || std::llabs(std::int64_t{last.X} - q.X) >= upp ||
+          std::llabs(std::int64_t{last.Y} - q.Y) >= upp) {
+        last = q;
+        long double sinLon, cosLon, sinLat, cosLat;
+        SinCos(q.X * RADIANS_PER_GU, sinLon, cosLon);
+        SinCos(q.Y * RADIANS_PER_GU, sinLat, cosLat);
+        const long double r = EARTH_RADIUS;
+        expected.push_back(
+            {Round32(r * cosLat * cosLon), Round32(r * sinLat), Round32(r * cosLat * sinLon)});
+      }
+    }
+    ASSERT_EQ(cache.Decimated->Count, static_cast<std::int32_t>(expected.size()));
+    EXPECT_EQ(CachePoints(cache), expected) << 1 / pixelsPerUnit;
   }
 }
 
