@@ -106,15 +106,34 @@ void TQtGlobeCanvas::Setup() {
   painter_->setBrush(Qt::white);
 }
 
-const QFont& TQtGlobeCanvas::Font() {
+TQtGlobeCanvas::FontEntry::FontEntry(const TLogFont& spec)
+    : Spec(spec), Font(CreateGlobeFont(spec)), Metrics(Font) {}
+
+const TQtGlobeCanvas::FontEntry& TQtGlobeCanvas::CurrentFont() {
   // Made when first needed: most pictures are drawn without any text.
-  if (!font_) font_ = CreateGlobeFont(TLogFont{"Arial", -12, 0, 400, false, false, false});
-  return *font_;
+  if (!current_) UseFont(TLogFont{"Arial", -12, 0, 400, false, false, false});
+  return *current_;
 }
 
-const QFontMetrics& TQtGlobeCanvas::Metrics() {
-  if (!metrics_) metrics_.emplace(Font());
-  return *metrics_;
+void TQtGlobeCanvas::UseFont(const TLogFont& font) {
+  if (current_ && current_->Spec == font) return;
+  fontOnPainter_ = false;
+  for (FontEntry& entry : fonts_) {
+    if (entry.Spec == font) {
+      current_ = &entry;
+      return;
+    }
+  }
+  // Labels of different kinds take turns with a few fonts: keep the last
+  // ones made, so that a turn back costs no new font and metrics.
+  constexpr std::size_t kKept = 8;
+  if (fonts_.size() < kKept) {
+    current_ = &fonts_.emplace_back(font);
+  } else {
+    fonts_[nextToReplace_] = FontEntry(font);
+    current_ = &fonts_[nextToReplace_];
+    nextToReplace_ = (nextToReplace_ + 1) % kKept;
+  }
 }
 
 TQtGlobeCanvas::~TQtGlobeCanvas() {
@@ -150,12 +169,7 @@ void TQtGlobeCanvas::SetBrush(const TBrushSpec& brush) {
 void TQtGlobeCanvas::SetFont(const TLogFont& font, TColor color) {
   textColor_ = ToQColor(color);
   escapement_ = font.Escapement;
-  // The labels of a layer share a few fonts: the same one again is free.
-  if (logFont_ && *logFont_ == font) return;
-  logFont_ = font;
-  font_ = CreateGlobeFont(font);
-  metrics_.reset();
-  fontOnPainter_ = false;
+  UseFont(font);
 }
 
 const QPoint* TQtGlobeCanvas::ToQPoints(const TPoint* points, int count) {
@@ -188,9 +202,9 @@ void TQtGlobeCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 
 void TQtGlobeCanvas::TextOut(int x, int y, const std::string& text) {
   const QString q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  const QFontMetrics& metrics = Metrics();
+  const QFontMetrics& metrics = CurrentFont().Metrics;
   if (!fontOnPainter_) {
-    painter_->setFont(Font());
+    painter_->setFont(CurrentFont().Font);
     fontOnPainter_ = true;
   }
   if (escapement_ == 0) {
@@ -213,7 +227,8 @@ void TQtGlobeCanvas::TextOut(int x, int y, const std::string& text) {
 
 TPoint TQtGlobeCanvas::TextExtent(const std::string& text) {
   const QString q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  return {Metrics().horizontalAdvance(q), Metrics().height()};
+  const QFontMetrics& metrics = CurrentFont().Metrics;
+  return {metrics.horizontalAdvance(q), metrics.height()};
 }
 
 void TQtGlobeCanvas::FillRect(const TRect& rect) {

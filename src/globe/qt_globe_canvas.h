@@ -55,8 +55,14 @@ class TQtGlobeCanvas : public TGlobeCanvas {
 
  private:
   const QPoint* ToQPoints(const TPoint* points, int count);
-  const QFont& Font();
-  const QFontMetrics& Metrics();
+  struct FontEntry {
+    explicit FontEntry(const TLogFont& spec);
+    TLogFont Spec;  // what the font was made from
+    QFont Font;
+    QFontMetrics Metrics;
+  };
+  const FontEntry& CurrentFont();
+  void UseFont(const TLogFont& font);
 
   void Setup();
 
@@ -66,9 +72,9 @@ class TQtGlobeCanvas : public TGlobeCanvas {
   QPen pen_;
   std::optional<TPenSpec> penSpec_;  // what pen_ was made from; none at first
   std::optional<TBrushSpec> brushSpec_;
-  std::optional<TLogFont> logFont_;  // what font_ was made from
-  std::optional<QFont> font_;
-  std::optional<QFontMetrics> metrics_;
+  std::vector<FontEntry> fonts_;  // the last few made; current_ is one of them
+  FontEntry* current_ = nullptr;
+  std::size_t nextToReplace_ = 0;
   bool fontOnPainter_ = false;
   QColor textColor_;
   int escapement_ = 0;

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "globe/globe_engine.h"
 #include "globe/globe_grid.h"
@@ -124,6 +125,41 @@ TEST(QtCanvas, GlobeFontsUseTheStandInFacesAndPixelHeights) {
   // A font without a face is the sans-serif one; other faces are asked for as named.
   EXPECT_EQ(CreateGlobeFont(GlobeLogFont("", 12, 0, 0)).family(), "Liberation Sans");
   EXPECT_EQ(CreateGlobeFont(GlobeLogFont("DejaVu Sans", 12, 0, 0)).family(), "DejaVu Sans");
+}
+
+// Labels of a few kinds take turns with their fonts (more of them than the
+// canvas keeps): every text is drawn and measured in its own font, exactly as
+// on a canvas that never had another.
+TEST(QtCanvas, FontsTakingTurnsDrawAndMeasureAsEachAlone) {
+  std::vector<TLogFont> fonts;
+  for (int i = 0; i < 11; ++i)
+    fonts.push_back(GlobeLogFont(i % 2 ? "Times New Roman" : "Arial", 9 + i, i % 3 ? 0 : FS_BOLD,
+                                 i == 4 ? 450 : 0));
+  const auto draw = [](TQtGlobeCanvas& canvas, const TLogFont& font, TColor color) {
+    canvas.SetFont(font, color);
+    canvas.TextOut(20, 30, "Wg");
+    return canvas.TextExtent("Wide glyphs");
+  };
+  QImage turns(100, 80, QImage::Format_RGB32), alone(100, 80, QImage::Format_RGB32);
+  QImage blank(100, 80, QImage::Format_RGB32);
+  blank.fill(Qt::white);
+  TQtGlobeCanvas canvas(turns);
+  canvas.SetBkMode(TBkMode::Transparent);
+  for (int round = 0; round < 40; ++round) {
+    const std::size_t k = static_cast<std::size_t>((round * 7) % 11);
+    const TColor color = round % 2 ? 0x0000FF : 0x008000;
+    turns.fill(Qt::white);
+    alone.fill(Qt::white);
+    const TPoint extent = draw(canvas, fonts[k], color);
+    {
+      TQtGlobeCanvas fresh(alone);
+      fresh.SetBkMode(TBkMode::Transparent);
+      EXPECT_EQ(extent, draw(fresh, fonts[k], color)) << round;
+    }
+    // The raster painter draws straight into the image.
+    ASSERT_EQ(turns, alone) << round;
+    ASSERT_NE(turns, blank) << round;
+  }
 }
 
 TEST(QtCanvas, TextTurnsCounterClockwiseAboutItsTopLeft) {
