@@ -106,8 +106,8 @@ void TQtGlobeCanvas::Setup() {
   painter_->setBrush(Qt::white);
 }
 
-TQtGlobeCanvas::FontEntry::FontEntry(const TLogFont& spec)
-    : Spec(spec), Font(CreateGlobeFont(spec)), Metrics(Font) {}
+TQtGlobeCanvas::FontEntry::FontEntry(const TLogFont& from)
+    : From(from), Font(CreateGlobeFont(from)), Metrics(Font) {}
 
 const TQtGlobeCanvas::FontEntry& TQtGlobeCanvas::CurrentFont() {
   // Made when first needed: most pictures are drawn without any text.
@@ -116,10 +116,10 @@ const TQtGlobeCanvas::FontEntry& TQtGlobeCanvas::CurrentFont() {
 }
 
 void TQtGlobeCanvas::UseFont(const TLogFont& font) {
-  if (current_ && current_->Spec == font) return;
+  if (current_ && current_->From == font) return;
   fontOnPainter_ = false;
   for (FontEntry& entry : fonts_) {
-    if (entry.Spec == font) {
+    if (entry.From == font) {
       current_ = &entry;
       return;
     }

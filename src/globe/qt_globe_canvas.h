@@ -56,8 +56,8 @@ class TQtGlobeCanvas : public TGlobeCanvas {
  private:
   const QPoint* ToQPoints(const TPoint* points, int count);
   struct FontEntry {
-    explicit FontEntry(const TLogFont& spec);
-    TLogFont Spec;  // what the font was made from
+    explicit FontEntry(const TLogFont& from);
+    TLogFont From;  // what the font was made from
     QFont Font;
     QFontMetrics Metrics;
   };
