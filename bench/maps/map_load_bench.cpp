@@ -8,27 +8,29 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "globe/headless_globe.h"
+#include "globe/globe_engine.h"
+#include "globe/globe_layer.h"
 #include "globe/qt_globe_canvas.h"
-#include "interim_profile.h"
 #include "map_layers.h"
 
 namespace meridex::maps {
 namespace {
 
-const std::filesystem::path kProfile = std::filesystem::path(MERIDEX_DATA_DIR) / "tglobe.prf";
+const std::string kProfile =
+    std::filesystem::absolute(std::filesystem::path(MERIDEX_DATA_DIR) / "tglobe.prf").string();
 constexpr int kWidth = 420, kHeight = 440;  // the world view's globe at 96 dpi
 
 void BM_LoadProfile(benchmark::State& state) {
   long vertices = 0;
   for (auto _ : state) {
-    const TIniProfile profile(kProfile);
-    THeadlessGlobe globe(kWidth, kHeight);
-    globe.profile = &profile;
-    if (!LoadProfileLayers(globe, profile, kProfile).empty()) state.SkipWithError("a layer failed");
+    TMessageLog log;  // outlives the globe, which it serves
+    TGlobeEngine globe(kWidth, kHeight);
+    globe.SetWindow(&log);
+    globe.SetProfileName(kProfile);
+    if (!log.Messages.empty()) state.SkipWithError("a layer failed");
     state.PauseTiming();
     vertices = 0;
-    for (int l = 0; l < globe.LayerCount(); ++l) vertices += VertexCount(globe.Layer(l));
+    for (int l = 0; l < globe.LayerCount(); ++l) vertices += VertexCount(globe.GetLayer(l));
     globe.ClearLayers();  // freeing is not part of loading
     state.ResumeTiming();
   }
@@ -38,20 +40,18 @@ void BM_LoadProfile(benchmark::State& state) {
 // One full repaint of the cached picture after a zoom (extents and the
 // globe's point caches rebuilt), then repaints after a turn.
 void RenderWholeEarth(benchmark::State& state, TGlobeProjection projection, bool afterZoom) {
-  const TIniProfile profile(kProfile);
-  THeadlessGlobe globe(kWidth, kHeight);
-  globe.profile = &profile;
-  LoadProfileLayers(globe, profile, kProfile);
+  TGlobeEngine globe(kWidth, kHeight);
+  globe.SetProfileName(kProfile);
   globe.SetProjection(projection);
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
   for (auto _ : state) {
-    image.fill(Qt::black);
+    // Fitting the earth again is a zoom to the same scale.
+    if (afterZoom)
+      globe.ZoomToRect({});
+    else
+      globe.Redraw();
     TQtGlobeCanvas canvas(image);
-    globe.SetCanvas(&canvas);
-    globe.viewChanged = afterZoom;
-    globe.redrawNeeded = true;
-    globe.Paint();
-    globe.SetCanvas(nullptr);
+    globe.Paint(canvas);
   }
 }
 

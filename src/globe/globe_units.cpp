@@ -17,8 +17,8 @@ struct UnitRow {
 };
 
 // The unit system: 1 NM = 1 arc minute = 90,000 GU = 6,080 ft = 1.852 km.
-// The factors are the stored constants, not recomputed, so that conversions
-// give the same integers they always gave.
+// The factors are kept as written rather than derived from one another:
+// layer files and callers rely on the exact integers they give.
 constexpr std::array<UnitRow, 10> kUnits{{
     {"D", 5400000.0L, 1.85185185185185185183760443171E-7L},
     {"NM", 90000.0L, 1.11111111111111111108705302254E-5L},

@@ -5,17 +5,19 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <string_view>
+
+#include "common/font_families.h"
 
 namespace meridex {
 
 namespace {
 
 QString Family(const std::string& name) {
-  // Debian's metric-compatible faces stand in for the classic ones.
-  if (name == "Arial" || name == "MS Sans Serif" || name.empty()) return "Liberation Sans";
-  if (name == "Times New Roman") return "Liberation Serif";
-  if (name == "Courier New") return "Liberation Mono";
-  return QString::fromLatin1(name.c_str());
+  // A layer font without a face gets the sans-serif stand-in.
+  const std::string_view family =
+      StandInFamily(name.empty() ? std::string_view("Arial") : std::string_view(name));
+  return QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
 }
 
 Qt::PenStyle ToQt(TPenStyle style) {
@@ -82,29 +84,65 @@ QFont CreateGlobeFont(const TLogFont& font) {
   return q;
 }
 
-QFont CreateGlobeFont(const std::string& name, int height, std::uint8_t style, int angle) {
-  return CreateGlobeFont(GlobeLogFont(name, height, style, angle));
-}
-
 TQtGlobeCanvas::TQtGlobeCanvas(QImage& image)
-    : painter_(&image), clip_{0, 0, image.width(), image.height()}, textColor_(Qt::black) {
-  painter_.setRenderHint(QPainter::Antialiasing, false);
-  painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    : ownPainter_(std::in_place, &image),
+      painter_(&*ownPainter_),
+      clip_{0, 0, static_cast<int>(image.width() / image.devicePixelRatio()),
+            static_cast<int>(image.height() / image.devicePixelRatio())} {
+  Setup();
+}
+
+TQtGlobeCanvas::TQtGlobeCanvas(QPainter& painter, const TRect& clip)
+    : painter_(&painter), clip_(clip) {
+  Setup();
+}
+
+void TQtGlobeCanvas::Setup() {
+  textColor_ = Qt::black;
+  painter_->setRenderHint(QPainter::Antialiasing, false);
+  painter_->setRenderHint(QPainter::TextAntialiasing, false);
   pen_ = QPen(Qt::black, 0);
-  painter_.setPen(pen_);
+  painter_->setPen(pen_);
+  painter_->setBrush(Qt::white);
 }
 
-const QFont& TQtGlobeCanvas::Font() {
+TQtGlobeCanvas::FontEntry::FontEntry(const TLogFont& from)
+    : From(from), Font(CreateGlobeFont(from)), Metrics(Font) {}
+
+const TQtGlobeCanvas::FontEntry& TQtGlobeCanvas::CurrentFont() {
   // Made when first needed: most pictures are drawn without any text.
-  if (!font_) font_ = CreateGlobeFont(TLogFont{"Arial", -12, 0, 400, false, false, false});
-  return *font_;
+  if (!current_) UseFont(TLogFont{"Arial", -12, 0, 400, false, false, false});
+  return *current_;
 }
 
-TQtGlobeCanvas::~TQtGlobeCanvas() { painter_.end(); }
+void TQtGlobeCanvas::UseFont(const TLogFont& font) {
+  if (current_ && current_->From == font) return;
+  fontOnPainter_ = false;
+  for (FontEntry& entry : fonts_) {
+    if (entry.From == font) {
+      current_ = &entry;
+      return;
+    }
+  }
+  // Labels of different kinds take turns with a few fonts: keep the last
+  // ones made, so that a turn back costs no new font and metrics.
+  constexpr std::size_t kKept = 8;
+  if (fonts_.size() < kKept) {
+    current_ = &fonts_.emplace_back(font);
+  } else {
+    fonts_[nextToReplace_] = FontEntry(font);
+    current_ = &fonts_[nextToReplace_];
+    nextToReplace_ = (nextToReplace_ + 1) % kKept;
+  }
+}
+
+TQtGlobeCanvas::~TQtGlobeCanvas() {
+  if (ownPainter_) ownPainter_->end();
+}
 
 void TQtGlobeCanvas::SetClipRect(const TRect& clip) {
   clip_ = clip;
-  painter_.setClipRect(QRect(clip.Left, clip.Top, clip.Right - clip.Left, clip.Bottom - clip.Top));
+  painter_->setClipRect(QRect(clip.Left, clip.Top, clip.Right - clip.Left, clip.Bottom - clip.Top));
 }
 
 void TQtGlobeCanvas::SetPen(const TPenSpec& pen) {
@@ -113,25 +151,25 @@ void TQtGlobeCanvas::SetPen(const TPenSpec& pen) {
   penSpec_ = pen;
   // Width 0 and 1 are both the thinnest line.
   pen_ = QPen(ToQColor(pen.Color), pen.Width <= 1 ? 0 : pen.Width, ToQt(pen.Style));
-  painter_.setPen(pen_);
+  painter_->setPen(pen_);
 }
 
 void TQtGlobeCanvas::SetPenColor(TColor color) {
   if (penSpec_) penSpec_->Color = color;
   pen_.setColor(ToQColor(color));
-  painter_.setPen(pen_);
+  painter_->setPen(pen_);
 }
 
 void TQtGlobeCanvas::SetBrush(const TBrushSpec& brush) {
   if (brushSpec_ && *brushSpec_ == brush) return;
   brushSpec_ = brush;
-  painter_.setBrush(QBrush(ToQColor(brush.Color), ToQt(brush.Style)));
+  painter_->setBrush(QBrush(ToQColor(brush.Color), ToQt(brush.Style)));
 }
 
 void TQtGlobeCanvas::SetFont(const TLogFont& font, TColor color) {
-  font_ = CreateGlobeFont(font);
-  escapement_ = font.Escapement;
   textColor_ = ToQColor(color);
+  escapement_ = font.Escapement;
+  UseFont(font);
 }
 
 const QPoint* TQtGlobeCanvas::ToQPoints(const TPoint* points, int count) {
@@ -144,42 +182,58 @@ const QPoint* TQtGlobeCanvas::ToQPoints(const TPoint* points, int count) {
 
 void TQtGlobeCanvas::Polygon(const TPoint* points, int count) {
   if (count < 2) return;
-  painter_.drawPolygon(ToQPoints(points, count), count, Qt::OddEvenFill);
+  painter_->drawPolygon(ToQPoints(points, count), count, Qt::OddEvenFill);
 }
 
 void TQtGlobeCanvas::Polyline(const TPoint* points, int count) {
   if (count < 2) return;
-  painter_.drawPolyline(ToQPoints(points, count), count);
+  painter_->drawPolyline(ToQPoints(points, count), count);
 }
 
 void TQtGlobeCanvas::SetPixel(int x, int y, TColor color) {
-  painter_.fillRect(QRect(x, y, 1, 1), ToQColor(color));
+  painter_->fillRect(QRect(x, y, 1, 1), ToQColor(color));
 }
 
 void TQtGlobeCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   const int left = std::min(x1, x2), right = std::max(x1, x2);
   const int top = std::min(y1, y2), bottom = std::max(y1, y2);
-  painter_.drawEllipse(QRect(left, top, right - left, bottom - top));
+  painter_->drawEllipse(QRect(left, top, right - left, bottom - top));
 }
 
 void TQtGlobeCanvas::TextOut(int x, int y, const std::string& text) {
   const QString q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  const QFontMetrics metrics(Font());
-  painter_.save();
-  painter_.setFont(Font());
-  painter_.translate(x, y);
-  if (escapement_ != 0) painter_.rotate(-escapement_ / 10.0);  // counter-clockwise on screen
+  const QFontMetrics& metrics = CurrentFont().Metrics;
+  if (!fontOnPainter_) {
+    painter_->setFont(CurrentFont().Font);
+    fontOnPainter_ = true;
+  }
+  if (escapement_ == 0) {
+    if (bkMode_ == TBkMode::Opaque)
+      painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(q), metrics.height()), Qt::white);
+    painter_->setPen(textColor_);
+    painter_->drawText(x, y + metrics.ascent(), q);
+    painter_->setPen(pen_);
+    return;
+  }
+  painter_->save();
+  painter_->translate(x, y);
+  painter_->rotate(-escapement_ / 10.0);  // counter-clockwise on screen
   if (bkMode_ == TBkMode::Opaque)
-    painter_.fillRect(QRect(0, 0, metrics.horizontalAdvance(q), metrics.height()), Qt::white);
-  painter_.setPen(textColor_);
-  painter_.drawText(0, metrics.ascent(), q);
-  painter_.restore();
+    painter_->fillRect(QRect(0, 0, metrics.horizontalAdvance(q), metrics.height()), Qt::white);
+  painter_->setPen(textColor_);
+  painter_->drawText(0, metrics.ascent(), q);
+  painter_->restore();
 }
 
 TPoint TQtGlobeCanvas::TextExtent(const std::string& text) {
   const QString q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  const QFontMetrics metrics(Font());
+  const QFontMetrics& metrics = CurrentFont().Metrics;
   return {metrics.horizontalAdvance(q), metrics.height()};
+}
+
+void TQtGlobeCanvas::FillRect(const TRect& rect) {
+  painter_->fillRect(QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top),
+                     painter_->brush());
 }
 
 TBkMode TQtGlobeCanvas::SetBkMode(TBkMode mode) {

@@ -19,15 +19,20 @@ class TSphericalPrj : public TPrjModel {
   // Clamps the tilt to +-90 degrees and wraps Y and Z below 180 degrees.
   void SetView(GlobeUnit x, GlobeUnit y, long double scale, GlobeUnit z) override;
   bool RectVisible(const TRect& rect, std::uint8_t& clipCode) override;
+  bool RectVisibleKept(const TRect& rect, std::uint8_t& clipCode, TRectMemo& memo) override;
   // Builds the object's 3D cache on first use, then multiplies it by the
   // view matrix; hidden stretches run along the limb.
   int ProjectPointList(const TLLPointList& list, TProjectionCache& cache) override;
   bool LLToXY(GlobeUnit lon, GlobeUnit lat, int index) override;
+  bool LLToXYKept(TLLPoint p, TPointMemo& memo, int index) override;
   bool XYToLL(int x, int y, int index) override;
   // 90 points on the limb, 4 degrees apart.
   int ProjectOutline() override;
 
-  TMatrix3 ViewMatrix{};     // earth GlobeUnits -> pixel offsets; row 3 is depth
+  // Earth GlobeUnits -> pixel offsets; row 3 is depth.
+  const TMatrix3& ViewMatrix() const { return viewMatrix_; }
+  // Sets it directly (SetView makes it from the rotations and the scale).
+  void SetViewMatrix(const TMatrix3& m);
   TMatrix3 InverseMatrix{};  // pixel offsets and depth -> earth GlobeUnits
   long double RadiusPixels = 0;
 
@@ -36,8 +41,14 @@ class TSphericalPrj : public TPrjModel {
   // LLToXY from the sines and cosines of the longitude and latitude.
   bool Project(long double sinLon, long double cosLon, long double sinLat, long double cosLat,
                int index);
+  // RectVisible with the edges' sines and cosines (west, east, south, north).
+  bool RectVisibleFrom(const TRect& rect, std::uint8_t& clipCode, const long double* sin,
+                       const long double* cos);
+  // LLToXY from the earth coordinates.
+  bool ProjectEarth(long double x, long double y, long double z, int index);
   // Sine and cosine of an angle in GlobeUnits, remembered: the same corner
-  // and grid angles come back on every redraw.
+  // and grid angles come back on every redraw (a map's thousands of objects
+  // have a few angles each).
   void SinCosGU(GlobeUnit angle, long double& sin, long double& cos);
 
   struct TrigEntry {
@@ -45,7 +56,19 @@ class TSphericalPrj : public TPrjModel {
     bool valid = false;
     long double sin = 0, cos = 1;
   };
-  std::vector<TrigEntry> trig_ = std::vector<TrigEntry>(8192);
+  // Sets of two, the one used last first; the table grows while it misses
+  // often (many objects), up to 65,536 sets.
+  std::vector<TrigEntry> trig_ = std::vector<TrigEntry>(2 * 4096);
+  TMatrix3 viewMatrix_{};
+  // The view matrix in doubles, and how far an earth point times one of its
+  // rows in doubles may lie from the same in extended precision.
+  double viewDouble_[9] = {};
+  double earthError_[3] = {};
+  int trigShift_ = 20;  // 32 - log2(sets)
+  std::uint32_t trigLookups_ = 0, trigMisses_ = 0;
+  // The longitude and latitude of the last LLToXY: lines along a meridian or
+  // a parallel, and the corners of a rectangle, repeat one of them.
+  TrigEntry lastLon_, lastLat_;
 };
 
 }  // namespace meridex

@@ -3,11 +3,14 @@
 #include <QFontInfo>
 #include <QImage>
 #include <cstdlib>
+#include <memory>
+#include <vector>
 
+#include "globe/globe_engine.h"
 #include "globe/globe_grid.h"
+#include "globe/globe_layer.h"
 #include "globe/globe_poly_line.h"
 #include "globe/globe_text.h"
-#include "globe/headless_globe.h"
 #include "globe/qt_globe_canvas.h"
 
 namespace meridex {
@@ -50,17 +53,22 @@ void FillLayer(TGlobeLayer& layer) {
   symbol->Font = FindOrCreateFont(layer, "Arial", 0, 450, 20, TGlobeUnits::Degree, 0xFF00FF);
 }
 
+// A globe showing the whole earth in projection.
+std::unique_ptr<TGlobeEngine> MakeGlobe(TGlobeProjection projection) {
+  auto globe = std::make_unique<TGlobeEngine>(kWidth, kHeight);
+  globe->SetProjection(projection);
+  globe->ZoomToRect({});
+  return globe;
+}
+
 QImage Render(TGlobeProjection projection) {
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
   image.fill(Qt::black);
-  THeadlessGlobe globe(kWidth, kHeight);
-  globe.SetProjection(projection);
-  FillLayer(globe.AddLayer("test"));
+  auto globe = MakeGlobe(projection);
+  FillLayer(globe->AddLayer("test"));
   {
     TQtGlobeCanvas canvas(image);
-    globe.SetCanvas(&canvas);
-    globe.Paint();
-    globe.SetCanvas(nullptr);
+    globe->Paint(canvas);
   }
   if (const char* dir = std::getenv("MERIDEX_GLOBE_PNG_DIR")) {
     const char* names[] = {"sphere", "cartesian", "mercator"};
@@ -71,10 +79,9 @@ QImage Render(TGlobeProjection projection) {
 
 // The pixel where the projection puts (lon, lat).
 QPoint Where(TGlobeProjection projection, double lon, double lat) {
-  THeadlessGlobe globe(kWidth, kHeight);
-  globe.SetProjection(projection);
-  EXPECT_TRUE(globe.PrjModel().LLToXY(Deg(lon), Deg(lat), 0));
-  return {globe.PrjModel().Point(0).X, globe.PrjModel().Point(0).Y};
+  auto globe = MakeGlobe(projection);
+  EXPECT_TRUE(globe->PrjModel().LLToXY(Deg(lon), Deg(lat), 0));
+  return {globe->PrjModel().Point(0).X, globe->PrjModel().Point(0).Y};
 }
 
 class QtCanvasRender : public ::testing::TestWithParam<TGlobeProjection> {};
@@ -103,16 +110,56 @@ TEST(QtCanvas, SphereLeavesTheCornersToTheBackground) {
 }
 
 TEST(QtCanvas, GlobeFontsUseTheStandInFacesAndPixelHeights) {
-  const QFont font = CreateGlobeFont("Arial", 17, FS_BOLD | FS_ITALIC | FS_UNDERLINE, 0);
+  const QFont font =
+      CreateGlobeFont(GlobeLogFont("Arial", 17, FS_BOLD | FS_ITALIC | FS_UNDERLINE, 0));
   EXPECT_EQ(font.family(), "Liberation Sans");
   EXPECT_EQ(font.pixelSize(), 17);
   EXPECT_EQ(font.weight(), QFont::Bold);
   EXPECT_TRUE(font.italic());
   EXPECT_TRUE(font.underline());
   EXPECT_FALSE(font.strikeOut());
-  EXPECT_EQ(CreateGlobeFont("Times New Roman", 0, FS_STRIKEOUT, 0).pixelSize(), 1);
-  EXPECT_EQ(CreateGlobeFont("Times New Roman", 0, FS_STRIKEOUT, 0).family(), "Liberation Serif");
-  EXPECT_TRUE(CreateGlobeFont("Times New Roman", 0, FS_STRIKEOUT, 0).strikeOut());
+  EXPECT_EQ(CreateGlobeFont(GlobeLogFont("Times New Roman", 0, FS_STRIKEOUT, 0)).pixelSize(), 1);
+  EXPECT_EQ(CreateGlobeFont(GlobeLogFont("Times New Roman", 0, FS_STRIKEOUT, 0)).family(),
+            "Liberation Serif");
+  EXPECT_TRUE(CreateGlobeFont(GlobeLogFont("Times New Roman", 0, FS_STRIKEOUT, 0)).strikeOut());
+  // A font without a face is the sans-serif one; other faces are asked for as named.
+  EXPECT_EQ(CreateGlobeFont(GlobeLogFont("", 12, 0, 0)).family(), "Liberation Sans");
+  EXPECT_EQ(CreateGlobeFont(GlobeLogFont("DejaVu Sans", 12, 0, 0)).family(), "DejaVu Sans");
+}
+
+// Labels of a few kinds take turns with their fonts (more of them than the
+// canvas keeps): every text is drawn and measured in its own font, exactly as
+// on a canvas that never had another.
+TEST(QtCanvas, FontsTakingTurnsDrawAndMeasureAsEachAlone) {
+  std::vector<TLogFont> fonts;
+  for (int i = 0; i < 11; ++i)
+    fonts.push_back(GlobeLogFont(i % 2 ? "Times New Roman" : "Arial", 9 + i, i % 3 ? 0 : FS_BOLD,
+                                 i == 4 ? 450 : 0));
+  const auto draw = [](TQtGlobeCanvas& canvas, const TLogFont& font, TColor color) {
+    canvas.SetFont(font, color);
+    canvas.TextOut(20, 30, "Wg");
+    return canvas.TextExtent("Wide glyphs");
+  };
+  QImage turns(100, 80, QImage::Format_RGB32), alone(100, 80, QImage::Format_RGB32);
+  QImage blank(100, 80, QImage::Format_RGB32);
+  blank.fill(Qt::white);
+  TQtGlobeCanvas canvas(turns);
+  canvas.SetBkMode(TBkMode::Transparent);
+  for (int round = 0; round < 40; ++round) {
+    const std::size_t k = static_cast<std::size_t>((round * 7) % 11);
+    const TColor color = round % 2 ? 0x0000FF : 0x008000;
+    turns.fill(Qt::white);
+    alone.fill(Qt::white);
+    const TPoint extent = draw(canvas, fonts[k], color);
+    {
+      TQtGlobeCanvas fresh(alone);
+      fresh.SetBkMode(TBkMode::Transparent);
+      EXPECT_EQ(extent, draw(fresh, fonts[k], color)) << round;
+    }
+    // The raster painter draws straight into the image.
+    ASSERT_EQ(turns, alone) << round;
+    ASSERT_NE(turns, blank) << round;
+  }
 }
 
 TEST(QtCanvas, TextTurnsCounterClockwiseAboutItsTopLeft) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -116,8 +117,8 @@ TEST_F(SphereTest, PointListGoesAlongTheLimbBehindTheGlobe) {
   for (int i = 0; i <= 100; ++i) list.Add({0, 162000000 - i * 9720000});  // 30 N to 150 S
   TProjectionCache cache;
   const int n = prj.ProjectPointList(list, cache);
-  ASSERT_TRUE(cache);
-  EXPECT_EQ(cache->Count, 101);
+  ASSERT_TRUE(cache.Decimated);
+  EXPECT_EQ(cache.Decimated->Count, 101);
   ASSERT_GE(n, 2);
   EXPECT_EQ(prj.Point(0), (TLLPoint{150, 150}));
   // The line runs down to the limb and stops there (points behind it are
@@ -125,9 +126,9 @@ TEST_F(SphereTest, PointListGoesAlongTheLimbBehindTheGlobe) {
   EXPECT_EQ(prj.Point(n - 1).X, 150);
   EXPECT_GE(prj.Point(n - 1).Y, 299);
   // The cache is kept: a second projection does not rebuild it.
-  const TWorld3DPrjData* first = cache.get();
+  const T3DPoint* first = cache.Decimated->Points.data();
   EXPECT_EQ(prj.ProjectPointList(list, cache), n);
-  EXPECT_EQ(cache.get(), first);
+  EXPECT_EQ(cache.Decimated->Points.data(), first);
 }
 
 TEST_F(SphereTest, HiddenPointIsPushedOntoTheLimb) {
@@ -162,13 +163,13 @@ TEST(Sphere, CacheKeepsOnePointPerPixelStep) {
   TProjectionCache cache;
   prj.ProjectPointList(list, cache);
   // Kept: 0, 1,200, 2,400, 3,600.
-  EXPECT_EQ(cache->Count, 4);
+  EXPECT_EQ(cache.Decimated->Count, 4);
 }
 
 // The cached projection done the plain way, every product in extended
 // precision: what the fast path must reproduce point for point.
 std::vector<TLLPoint> ProjectPlainly(const TSphericalPrj& prj, const TWorld3DPrjData& cache) {
-  const TMatrix3& m = prj.ViewMatrix;
+  const TMatrix3& m = prj.ViewMatrix();
   std::vector<TLLPoint> out;
   long double lastX = 2147483647.0L, lastY = 2147483647.0L;
   for (std::int32_t j = 0; j < cache.Count; ++j) {
@@ -193,8 +194,9 @@ std::vector<TLLPoint> ProjectPlainly(const TSphericalPrj& prj, const TWorld3DPrj
 }
 
 TProjectionCache CacheOf(const std::vector<T3DPoint>& points) {
-  auto cache = std::make_unique<TWorld3DPrjData>(static_cast<std::int32_t>(points.size()));
-  std::copy(points.begin(), points.end(), cache->Points.begin());
+  TProjectionCache cache;
+  cache.Decimated.emplace(static_cast<std::int32_t>(points.size()));
+  std::copy(points.begin(), points.end(), cache.Decimated->Points.begin());
   return cache;
 }
 
@@ -202,7 +204,7 @@ void ExpectSameAsPlain(TSphericalPrj& prj, const std::vector<T3DPoint>& points) 
   TProjectionCache cache = CacheOf(points);
   const TLLPointList unused;
   const int n = prj.ProjectPointList(unused, cache);
-  const std::vector<TLLPoint> expected = ProjectPlainly(prj, *cache);
+  const std::vector<TLLPoint> expected = ProjectPlainly(prj, *cache.Decimated);
   ASSERT_EQ(n, static_cast<int>(expected.size()));
   for (int i = 0; i < n; ++i) ASSERT_EQ(prj.Point(i), expected[static_cast<std::size_t>(i)]) << i;
 }
@@ -219,7 +221,7 @@ TEST(SphereCache, HalfPixelsAndOnePixelStepsFollowExtendedPrecision) {
   prj.CenterY = 200;
   for (const long double scale : {0.5L + 0x1p-62L, 0.5L - 0x1p-62L}) {
     const bool above = scale > 0.5L;
-    prj.ViewMatrix = {scale, 0, 0, 0, scale, 0, 0, 0, 1};
+    prj.SetViewMatrix({scale, 0, 0, 0, scale, 0, 0, 0, 1});
     prj.RadiusPixels = 1000;
     std::vector<T3DPoint> halves, steps, halvesY, stepsY;
     for (int i = 0; i < 40; ++i) {
@@ -273,6 +275,148 @@ TEST(SphereCache, RandomViewsAndCoastlinesFollowExtendedPrecision) {
                         static_cast<std::int32_t>(std::lround(r * std::cos(lat) * std::sin(lon)))});
     }
     ExpectSameAsPlain(prj, points);
+  }
+}
+
+}  // namespace
+}  // namespace meridex
+
+namespace meridex {
+namespace {
+
+// LLToXY done the plain way, every product in extended precision.
+bool PlainLLToXY(const TSphericalPrj& prj, GlobeUnit lon, GlobeUnit lat, TLLPoint& out) {
+  long double sinLon, cosLon, sinLat, cosLat;
+  SinCos(lon * RADIANS_PER_GU, sinLon, cosLon);
+  SinCos(lat * RADIANS_PER_GU, sinLat, cosLat);
+  const long double r = EARTH_RADIUS;
+  const long double x = r * cosLat * cosLon, y = r * sinLat, z = r * cosLat * sinLon;
+  const TMatrix3& m = prj.ViewMatrix();
+  if (!(x * m[6] + y * m[7] + z * m[8] < 0)) return false;
+  out = {static_cast<std::int32_t>(std::llrint(x * m[0] + y * m[1] + z * m[2]) + prj.CenterX),
+         static_cast<std::int32_t>(std::llrint(x * m[3] + y * m[4] + z * m[5]) + prj.CenterY)};
+  return true;
+}
+
+TEST(SphereLLToXY, RandomViewsAndPointsFollowExtendedPrecision) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  std::mt19937 random(11);
+  std::uniform_int_distribution<GlobeUnit> lon(-GU_180, GU_180), lat(-GU_90, GU_90);
+  std::uniform_real_distribution<double> zoom(0.2, 5000);
+  int decided = 0;
+  for (int view = 0; view < 100; ++view) {
+    prj.SetView(lat(random), lon(random), static_cast<long double>(zoom(random)) / 309393000.0L,
+                view % 3 == 0 ? lon(random) : 0);
+    prj.CenterX = 500 - view;
+    prj.CenterY = 300 + view;
+    for (int i = 0; i < 2000; ++i) {
+      const GlobeUnit x = lon(random), y = lat(random);
+      TLLPoint expected;
+      const bool visible = PlainLLToXY(prj, x, y, expected);
+      ASSERT_EQ(prj.LLToXY(x, y, 0), visible) << view << " " << i;
+      if (visible) {
+        ASSERT_EQ(prj.Point(0), expected) << view << " " << i;
+      }
+      decided += visible;
+    }
+  }
+  EXPECT_GT(decided, 50000);
+}
+
+// Offsets and depths a hair off half a pixel and off 0, held exactly in
+// extended precision but not in a double: the doubles must not decide them.
+TEST(SphereLLToXY, HalfPixelsAndTheLimbFollowExtendedPrecision) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  prj.SetView(0, 0, 1.0L / 5400000, 0);
+  const long double r = EARTH_RADIUS;  // the earth point of (0, 0) is (r, 0, 0)
+  for (const long double tiny : {0x1p-62L, -0x1p-62L}) {
+    const long double h = 0.5L + tiny;
+    prj.SetViewMatrix({h / r, 0, 0, 0, (3 * h) / r, 0, -1.0L / r, 0, 0});
+    TLLPoint expected;
+    ASSERT_TRUE(PlainLLToXY(prj, 0, 0, expected));
+    ASSERT_TRUE(prj.LLToXY(0, 0, 0));
+    EXPECT_EQ(prj.Point(0), expected);
+    EXPECT_EQ(prj.Point(0).X, tiny > 0 ? 1 : 0);
+    // The depth a hair in front of the limb or behind it.
+    prj.SetViewMatrix({h / r, 0, 0, 0, h / r, 0, tiny / r, 0, 0});
+    EXPECT_EQ(prj.LLToXY(0, 0, 0), tiny < 0);
+  }
+}
+
+}  // namespace
+}  // namespace meridex
+
+namespace meridex {
+namespace {
+
+// The cache's earth points, as comparable triples.
+std::vector<std::array<std::int32_t, 3>> CachePoints(const TProjectionCache& cache) {
+  std::vector<std::array<std::int32_t, 3>> out;
+  const TWorld3DPrjData& d = *cache.Decimated;
+  for (std::int32_t i = 0; i < d.Count; ++i) {
+    const T3DPoint& q = d.Points[static_cast<std::size_t>(i)];
+    out.push_back({q.X, q.Y, q.Z});
+  }
+  return out;
+}
+
+// A zoom keeps every vertex's earth coordinates and only picks the vertices
+// again: the cache after any chain of zooms (and moved vertices), and the pixels projected from
+// it, are those of a cache made afresh at the last scale. The walk spans many
+// picking blocks, doubles back, repeats vertices and often lies exactly one
+// pixel step from the last vertex kept.
+TEST(SphereCache, AZoomRepicksExactlyWhatAFreshCacheWouldHold) {
+  test::FakeProjectionHost keptHost, freshHost;  // each with its own point buffer
+  TSphericalPrj kept(keptHost), fresh(freshHost);
+  std::mt19937 random(5);
+  std::uniform_int_distribution<GlobeUnit> walk(-40, 40);  // steps of 1,000 units
+  TLLPointList list;
+  TLLPoint p{-300000000, 100000000};
+  for (int i = 0; i < 5000; ++i) {
+    if (i % 700 != 0)
+      p = {p.X + 1000 * walk(random), std::clamp(p.Y + 1000 * walk(random), -GU_90, GU_90)};
+    list.Add(p);
+  }
+  TProjectionCache cache;
+  for (const long double pixelsPerUnit :
+       {1.0L / 2000, 1.0L / 150000, 1.0L / 7000, 1.0L / 40000, 2.0L}) {
+    for (TSphericalPrj* prj : {&kept, &fresh}) {
+      prj->CenterX = 512;
+      prj->CenterY = 384;
+      prj->SetView(0, -300000000, pixelsPerUnit, 0);
+    }
+    // Vertices moved along their meridian or parallel keep one coordinate:
+    // their kept earth points must not be taken for theirs.
+    TLLPoint* moved = list.MutablePoints();
+    for (std::int32_t i = 0; i < list.Count(); i += 97) moved[i].Y = moved[i].Y / 2;
+    for (std::int32_t i = 50; i < list.Count(); i += 89) moved[i].X = moved[i].X / 3;
+    cache.Discard();  // what an object does after a zoom or a change of its points
+    const int n = kept.ProjectPointList(list, cache);
+    TProjectionCache made;
+    ASSERT_EQ(fresh.ProjectPointList(list, made), n);
+    EXPECT_EQ(CachePoints(cache), CachePoints(made)) << 1 / pixelsPerUnit;
+    for (int i = 0; i < n; ++i) ASSERT_EQ(kept.Point(i), fresh.Point(i)) << i;
+    // A plain loop: one vertex per pixel step, its earth point computed afresh.
+    const std::int64_t upp = kept.UnitsPerPixel;
+    TLLPoint last{INT32_MAX, INT32_MAX};
+    std::vector<std::array<std::int32_t, 3>> expected;
+    for (std::int32_t i = 0; i < list.Count(); ++i) {
+      const TLLPoint q = list.Points()[i];
+      if (upp <= 1 || std::llabs(std::int64_t{last.X} - q.X) >= upp ||
+          std::llabs(std::int64_t{last.Y} - q.Y) >= upp) {
+        last = q;
+        long double sinLon, cosLon, sinLat, cosLat;
+        SinCos(q.X * RADIANS_PER_GU, sinLon, cosLon);
+        SinCos(q.Y * RADIANS_PER_GU, sinLat, cosLat);
+        const long double r = EARTH_RADIUS;
+        expected.push_back(
+            {Round32(r * cosLat * cosLon), Round32(r * sinLat), Round32(r * cosLat * sinLon)});
+      }
+    }
+    ASSERT_EQ(cache.Decimated->Count, static_cast<std::int32_t>(expected.size()));
+    EXPECT_EQ(CachePoints(cache), expected) << 1 / pixelsPerUnit;
   }
 }
 

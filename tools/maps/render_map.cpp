@@ -9,12 +9,12 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
 
-#include "globe/headless_globe.h"
+#include "globe/globe_engine.h"
 #include "globe/qt_globe_canvas.h"
-#include "interim_profile.h"
 
 namespace {
 
@@ -25,32 +25,31 @@ struct View {
   double lon = 0, lat = 20, zoom = 1;
 };
 
-void Aim(THeadlessGlobe& globe, TGlobeProjection projection, const View& v) {
-  globe.SetProjection(projection);  // fits the whole earth
-  TPrjModel& model = globe.PrjModel();
-  const long double scale = model.Scale * v.zoom;
+void Aim(TGlobeEngine& globe, TGlobeProjection projection, const View& v) {
+  globe.SetProjection(projection);
+  globe.ZoomToRect({});  // the whole earth
   const auto gu = [](double degrees) { return static_cast<GlobeUnit>(degrees * GU_DEGREE); };
   if (projection == TGlobeProjection::gpSpherical) {
     // The view's centre is at latitude X and longitude -(Y + 90 degrees).
-    globe.SetView(gu(v.lat), gu(-v.lon - 90), scale, 0, v.width / 2, v.height / 2);
-    return;
+    globe.SetRotation(ROT_X, gu(v.lat));
+    globe.SetRotation(ROT_Y, gu(-v.lon - 90));
   }
-  globe.SetView(model.XRotation, model.YRotation, scale, 0, 0, 0);
+  globe.SetScale(globe.Scale() * v.zoom);
+  if (projection == TGlobeProjection::gpSpherical) return;
+  TPrjModel& model = globe.PrjModel();
   if (!model.LLToXY(gu(v.lon), gu(v.lat), 0)) return;
   const TLLPoint p = model.Point(0);
-  globe.SetView(model.XRotation, model.YRotation, scale, 0, v.width / 2 - p.X, v.height / 2 - p.Y);
+  globe.SetCenterXY({model.CenterX + v.width / 2 - p.X, model.CenterY + v.height / 2 - p.Y});
+  globe.Redraw();
 }
 
-bool Render(THeadlessGlobe& globe, TGlobeProjection projection, const View& view,
+bool Render(TGlobeEngine& globe, TGlobeProjection projection, const View& view,
             const std::string& file) {
   Aim(globe, projection, view);
   QImage image(view.width, view.height, QImage::Format_RGB32);
-  image.fill(Qt::black);
   {
     TQtGlobeCanvas canvas(image);
-    globe.SetCanvas(&canvas);
-    globe.Paint();
-    globe.SetCanvas(nullptr);
+    globe.Paint(canvas);
   }
   if (!image.save(QString::fromStdString(file))) {
     std::cerr << "map_render: cannot write \"" << file << "\"\n";
@@ -87,11 +86,11 @@ int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QGuiApplication app(argc, argv);
   try {
-    const maps::TIniProfile profile(argv[1]);
-    THeadlessGlobe globe(view.width, view.height);
-    globe.profile = &profile;
-    for (const std::string& message : maps::LoadProfileLayers(globe, profile, argv[1]))
-      std::cerr << message << "\n";
+    TMessageLog log;  // outlives the globe, which it serves
+    TGlobeEngine globe(view.width, view.height);
+    globe.SetWindow(&log);
+    globe.SetProfileName(std::filesystem::absolute(argv[1]).string());
+    for (const std::string& message : log.Messages) std::cerr << message << "\n";
     const std::string prefix = argv[2];
     bool ok = Render(globe, TGlobeProjection::gpSpherical, view, prefix + "-sphere.png");
     ok = Render(globe, TGlobeProjection::gpMercator, view, prefix + "-mercator.png") && ok;

@@ -10,9 +10,9 @@
 
 #include "city_points.h"
 #include "common/text.h"
+#include "globe/globe_engine.h"
 #include "globe/globe_poly_line.h"
 #include "globe/globe_text.h"
-#include "interim_profile.h"
 #include "map_layers.h"
 #include "worldtime/city_files.h"
 
@@ -28,22 +28,22 @@ GlobeUnit Degrees(double d) { return DegreesToGlobeUnits(d); }
 class ShippedMap : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    profile_ = new TIniProfile(kData / "tglobe.prf");
-    globe_ = new THeadlessGlobe(800, 400);
-    globe_->profile = profile_;
-    messages_ = LoadProfileLayers(*globe_, *profile_, kData / "tglobe.prf");
+    globe_ = new TGlobeEngine(800, 400);
+    TMessageLog log;
+    globe_->SetWindow(&log);
+    globe_->SetProfileName(fs::absolute(kData / "tglobe.prf").string());
+    globe_->SetWindow(nullptr);
+    messages_ = log.Messages;
     // Extents as at the first paint of a whole-earth map.
     globe_->SetProjection(TGlobeProjection::gpCartesian);
+    globe_->ZoomToRect({});
     for (int l = 0; l < globe_->LayerCount(); ++l)
-      for (int i = 0; i < globe_->Layer(l).ObjectCount(); ++i)
-        globe_->Layer(l).Objects(i)->CalcExtent();
+      for (int i = 0; i < globe_->GetLayer(l).ObjectCount(); ++i)
+        globe_->GetLayer(l).Objects(i)->CalcExtent();
   }
-  static void TearDownTestSuite() {
-    delete globe_;
-    delete profile_;
-  }
+  static void TearDownTestSuite() { delete globe_; }
 
-  static TGlobeLayer& Layer(int index) { return globe_->Layer(index); }
+  static TGlobeLayer& Layer(int index) { return globe_->GetLayer(index); }
 
   // Titles of the objects of a layer that hold the point.
   static std::set<std::string> TitlesAt(int layer, double lon, double lat) {
@@ -54,13 +54,11 @@ class ShippedMap : public ::testing::Test {
     return titles;
   }
 
-  static TIniProfile* profile_;
-  static THeadlessGlobe* globe_;
+  static TGlobeEngine* globe_;
   static std::vector<std::string> messages_;
 };
 
-TIniProfile* ShippedMap::profile_ = nullptr;
-THeadlessGlobe* ShippedMap::globe_ = nullptr;
+TGlobeEngine* ShippedMap::globe_ = nullptr;
 std::vector<std::string> ShippedMap::messages_;
 
 TEST_F(ShippedMap, EveryListedLayerLoadsWithoutAMessage) {
@@ -73,7 +71,8 @@ TEST_F(ShippedMap, EveryListedLayerLoadsWithoutAMessage) {
     EXPECT_TRUE(Layer(l).Visible) << names[l];
     std::cout << "layer " << l << " (" << names[l] << "): " << Layer(l).ObjectCount()
               << " objects, " << VertexCount(Layer(l)) << " vertices, "
-              << fs::file_size(kData / profile_->ReadString("LayerList", std::to_string(l), ""))
+              << fs::file_size(kData /
+                               globe_->Profile()->ReadString("LayerList", std::to_string(l), ""))
               << " bytes\n";
   }
 }
@@ -109,13 +108,13 @@ TEST_F(ShippedMap, CityLabelsGrowWithTheZoomAndTheDotsShowAtEveryZoom) {
   // 5-pixel text limit, so no labels; twice as close still none; four times
   // as close they show; at the closest zoom they stop at MaxFontHeight.
   const auto heightAt = [&](long double scale) {
-    globe_->SetView(0, 0, scale, 0, 400, 200);
+    globe_->SetScale(scale);
     return font->PixelHeight();
   };
   const long double whole = 420.0L / (2 * EARTH_RADIUS);
-  EXPECT_LT(heightAt(whole), globe_->minTextHeight);
-  EXPECT_LT(heightAt(2 * whole), globe_->minTextHeight);
-  EXPECT_GE(heightAt(4 * whole), globe_->minTextHeight);
+  EXPECT_LT(heightAt(whole), globe_->MinTextHeight());
+  EXPECT_LT(heightAt(2 * whole), globe_->MinTextHeight());
+  EXPECT_GE(heightAt(4 * whole), globe_->MinTextHeight());
   EXPECT_EQ(heightAt(2.1e-5L), kCityMaxFontHeight);
 }
 
