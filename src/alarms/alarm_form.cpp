@@ -10,9 +10,11 @@
 #include <QVBoxLayout>
 
 #include "common/qt_report.h"
+#include "common/screen_density.h"
 #include "common/step_guide.h"
 #include "common/time_text.h"
 #include "common/user_preferences.h"
+#include "common/window_style.h"
 #include "worldtime/city_list_hooks.h"
 
 namespace meridex {
@@ -33,7 +35,7 @@ constexpr const char* kHelpText =
 QLabel* BigLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   QFont font = label->font();
-  font.setPixelSize(16);
+  font.setPointSize(12);  // 16 pixels at the standard density
   label->setFont(font);
   return label;
 }
@@ -45,7 +47,6 @@ TAlarmForm::TAlarmForm(AppContext& ctx, AlarmState& alarm, CityListAlarmView& ci
     : QDialog(parent), ctx_(ctx), alarm_(alarm), cityList_(cityList), table_(table) {
   setObjectName("AlarmForm");
   setWindowTitle("Set Alarm");
-  setFixedSize(330, 251);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(BigLabel("City selected :", this), 0, 0);
@@ -93,6 +94,12 @@ TAlarmForm::TAlarmForm(AppContext& ctx, AlarmState& alarm, CityListAlarmView& ci
   ConnectReported(BitBtn1, ctx_.dialogs, [this] { BitBtn1Click(); });
 
   RunReported(ctx_.dialogs, "the loading of the alarm", [this] { FormCreate(); });
+  fitToTexts();
+}
+
+void TAlarmForm::fitToTexts() {
+  const int ppi = ctx_.pixelsPerInch();
+  FixSizeToFit(*this, QSize(AtDensity(330, ppi), AtDensity(251, ppi)));
 }
 
 void TAlarmForm::FormCreate() {
@@ -126,6 +133,7 @@ void TAlarmForm::FormShow() {
     }
     AlarmButton->setEnabled(true);
     AlarmCancel->setEnabled(false);
+    fitToTexts();  // a longer name
   } else {
     alarm_.AlarmTimeText = FormatTime12(ParseTime12(AlarmTimeMask->text().toStdString()));
   }

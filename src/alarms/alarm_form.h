@@ -58,6 +58,8 @@ class TAlarmForm : public QDialog {
  private:
   int chosenSound() const;
   void tickSound(int sound);
+  // The designed size, grown to show every caption and the city whole.
+  void fitToTexts();
   void setAlarmShown(bool set);
   void save();
   void closeWizard();

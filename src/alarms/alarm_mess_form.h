@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
+#include <vector>
 
 #include "alarms/alarm_state.h"
 #include "common/app_context.h"
@@ -17,10 +19,14 @@ class TAlarmMessForm : public QDialog {
   Q_OBJECT
  public:
   TAlarmMessForm(AppContext& ctx, const AlarmState& alarm, QWidget* parent = nullptr);
+  ~TAlarmMessForm() override;
 
   void FormActivate();
   void WavTimerTimer();
   void BitBtn1Click();  // "OK"
+
+  // The window comes up filled and sized for its lines.
+  void setVisible(bool visible) override;
 
   QLabel* AlTimeLabel;
   QLabel* AlCityLabel;
@@ -33,11 +39,19 @@ class TAlarmMessForm : public QDialog {
   void hideEvent(QHideEvent* event) override;  // however the window goes, the sound stops
 
  private:
+  class HeldDialogs;
+
+  void fillLines();
+  void fitToLines();
   void stopSound();
+  // Shows the messages held back until the lines were on the screen.
+  void reportHeld();
 
   AppContext& ctx_;
   const AlarmState& alarm_;
   bool deactivated_ = false;
+  std::unique_ptr<HeldDialogs> held_;
+  QTimer* reportTimer_;
 };
 
 }  // namespace meridex

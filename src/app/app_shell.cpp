@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "app/help_window.h"
+#include "app/window_placer.h"
 #include "common/window_style.h"
 
 namespace meridex {
@@ -41,7 +42,10 @@ void TAppShell::showCalculator() {
 void TAppShell::showOptions() { Present(windows_.options); }
 
 void TAppShell::showHelp(const std::string& page) {
-  if (!help_) help_ = std::make_unique<THelpWindow>(dialogs_, helpDir_);
+  if (!help_) {
+    help_ = std::make_unique<THelpWindow>(dialogs_, helpDir_);
+    if (placer_) placer_->keepInPlace(*help_, CentredFramePosition);
+  }
   help_->showPage(page);
   Present(help_.get());
 }

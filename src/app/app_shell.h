@@ -14,6 +14,7 @@ class QWidget;
 namespace meridex {
 
 class THelpWindow;
+class WindowPlacer;
 
 // The windows the navigation and close rules act on.
 struct ShellWindows {
@@ -36,6 +37,8 @@ class TAppShell final : public Shell {
   ~TAppShell() override;
 
   void setWindows(const ShellWindows& windows) { windows_ = windows; }
+  // Places the help window, which is made when it is first opened.
+  void setPlacer(WindowPlacer* placer) { placer_ = placer; }
 
   void showAllCitiesList() override;
   void showHotList() override;
@@ -64,6 +67,7 @@ class TAppShell final : public Shell {
   std::filesystem::path helpDir_;
   std::function<void()> quit_;
   ShellWindows windows_;
+  WindowPlacer* placer_ = nullptr;
   std::unique_ptr<THelpWindow> help_;
 };
 

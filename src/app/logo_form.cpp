@@ -27,6 +27,7 @@ void TLogoForm::paintEvent(QPaintEvent*) {
   p.setFont(font);
   p.setPen(Qt::white);
   p.drawText(rect().adjusted(0, 0, -12, -8), Qt::AlignRight | Qt::AlignBottom, kVersionText);
+  painted_ = true;
 }
 
 }  // namespace meridex

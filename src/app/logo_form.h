@@ -11,8 +11,14 @@ class TLogoForm : public QWidget {
  public:
   explicit TLogoForm(QWidget* parent = nullptr);
 
+  // True once the picture has been painted, so the user can see it.
+  bool painted() const { return painted_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool painted_ = false;
 };
 
 }  // namespace meridex

@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(MERIDEX_APP_ID);
   QApplication::setWindowIcon(ApplicationIcon());
   QApplication::setQuitOnLastWindowClosed(false);
-  InstallFontSubstitutions();
+  SetUpDesktop(app);
 
   QtDialogs dialogs;
   const fs::path home = UserDataFolder();

@@ -18,6 +18,16 @@
 
 namespace meridex {
 
+namespace {
+
+// The city list comes up in the upper left of the screen whichever window the
+// program starts with, clear of the windows that come up centred.
+QPoint CityListFirstPlace(QSize, const QRect& available) {
+  return available.topLeft() + QPoint(available.width() / 8, available.height() / 8);
+}
+
+}  // namespace
+
 MeridexApp::MeridexApp(std::filesystem::path workDir, Seams seams)
     : shell(prefs, calcLink, seams.dialogs, workDir / "help", std::move(seams.quit)),
       ctx{seams.clock,
@@ -42,6 +52,7 @@ QWidget* MeridexApp::createWindows(const std::string& startupView, const std::st
   }
   if (mainWindow == nullptr) return nullptr;
   connectWindows();
+  arrangeWindows(mainWindow);
   if ((startupView == "a" || startupView == "c") && prefs.StayOnTop == "a") {
     shell.setAlarmMessageOnTop(false);
     shell.setCityListOnTop(true);
@@ -70,7 +81,9 @@ QWidget* MeridexApp::create(WindowId id) {
       worldView = std::make_unique<TWorldForm>(ctx, table);
       return worldView.get();
     case WindowId::AlarmSettings:
-      alarmForm = std::make_unique<TAlarmForm>(ctx, alarm, *cityList, table);
+      // The alarm windows and the guides work on the city list's rows and
+      // belong to it: they stay above it.
+      alarmForm = std::make_unique<TAlarmForm>(ctx, alarm, *cityList, table, cityList.get());
       return alarmForm.get();
     case WindowId::AlarmMessage:
       alarmMessage = std::make_unique<TAlarmMessForm>(ctx, alarm);
@@ -82,13 +95,13 @@ QWidget* MeridexApp::create(WindowId id) {
       mapViewHelp = std::make_unique<TMapViewHelp>();
       return mapViewHelp.get();
     case WindowId::AlarmWizard:
-      alarmWizard = std::make_unique<TAlarmWiz>(ctx);
+      alarmWizard = std::make_unique<TAlarmWiz>(ctx, cityList.get());
       return alarmWizard.get();
     case WindowId::AddWizard:
-      addWizard = std::make_unique<TAddWiz>();
+      addWizard = std::make_unique<TAddWiz>(cityList.get());
       return addWizard.get();
     case WindowId::ForecastWizard:
-      foreWizard = std::make_unique<TForeWiz>();
+      foreWizard = std::make_unique<TForeWiz>(cityList.get());
       return foreWizard.get();
   }
   return nullptr;
@@ -105,6 +118,23 @@ void MeridexApp::connectWindows() {
                                                         *alarmMessage);
   cityList->setHooks(alarmCoordinator.get());
   cityList->setWizards(foreWizard.get(), addWizard.get());
+}
+
+void MeridexApp::arrangeWindows(QWidget* mainWindow) {
+  placer.setMainWindow(mainWindow);
+  placer.keepInPlace(*cityList, CityListFirstPlace);
+  for (QWidget* w : std::initializer_list<QWidget*>{convert.get(), calculator.get(), options.get(),
+                                                    worldView.get(), alarmMessage.get(),
+                                                    unitHelp.get(), about.get()}) {
+    placer.centre(*w);
+  }
+  placer.keepInPlace(*mapViewHelp, CentredFramePosition);
+  for (QWidget* w : std::initializer_list<QWidget*>{foreWizard.get(), addWizard.get(),
+                                                    alarmWizard.get(), alarmForm.get()}) {
+    placer.beside(*w, *cityList);
+  }
+  shell.setPlacer(&placer);
+  aboveList = std::make_unique<KeepAboveOnTop>(*cityList);
 }
 
 }  // namespace meridex

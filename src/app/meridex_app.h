@@ -8,6 +8,7 @@
 #include "alarms/alarm_state.h"
 #include "app/app_shell.h"
 #include "app/creation_order.h"
+#include "app/window_placer.h"
 #include "common/app_context.h"
 #include "common/calc_link.h"
 #include "worldtime/city_table.h"
@@ -17,6 +18,7 @@ class QWidget;
 namespace meridex {
 
 class AlarmCoordinator;
+class KeepAboveOnTop;
 class TAboutBox;
 class TAddWiz;
 class TAlarmForm;
@@ -77,10 +79,15 @@ class MeridexApp {
   std::unique_ptr<TAddWiz> addWizard;
   std::unique_ptr<TForeWiz> foreWizard;
   std::unique_ptr<AlarmCoordinator> alarmCoordinator;
+  // Where the windows come up, and the windows kept above the city list
+  // while it stays on top; both outlive no window.
+  WindowPlacer placer;
+  std::unique_ptr<KeepAboveOnTop> aboveList;
 
  private:
   QWidget* create(WindowId id);
   void connectWindows();
+  void arrangeWindows(QWidget* mainWindow);
 
   std::string homePage_;
   std::vector<WindowId> created_;

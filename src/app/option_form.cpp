@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "common/qt_report.h"
+#include "common/screen_density.h"
 #include "common/user_preferences.h"
 
 namespace meridex {
@@ -15,10 +16,16 @@ namespace meridex {
 TOptionForm::TOptionForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
   setObjectName("OptionForm");
   setWindowTitle("Options");
-  setFixedSize(254, 170);
+  // Laid out for the standard density; the texts grow with the density, and
+  // so does the room for them.
+  const int ppi = ctx_.pixelsPerInch();
+  const auto at = [ppi](int x, int y, int w, int h) {
+    return QRect(AtDensity(x, ppi), AtDensity(y, ppi), AtDensity(w, ppi), AtDensity(h, ppi));
+  };
+  setFixedSize(AtDensity(254, ppi), AtDensity(170, ppi));
 
   RadioGroup1 = new QGroupBox("Start Application With", this);
-  RadioGroup1->setGeometry(8, 8, 150, 110);
+  RadioGroup1->setGeometry(at(8, 8, 150, 110));
   RB1 = new QRadioButton("All Cities List", RadioGroup1);
   RB3 = new QRadioButton("Cities Hot List", RadioGroup1);
   RB2 = new QRadioButton("Unit Conversions ", RadioGroup1);
@@ -32,13 +39,13 @@ TOptionForm::TOptionForm(AppContext& ctx, QWidget* parent) : QDialog(parent), ct
     });
   }
   CB1 = new QCheckBox("Keep List On Top", this);
-  CB1->setGeometry(12, 124, 140, 20);
+  CB1->setGeometry(at(12, 124, 140, 20));
   RB1->setChecked(true);
 
   BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), "Save", this);
-  BitBtn1->setGeometry(166, 16, 80, 26);
+  BitBtn1->setGeometry(at(166, 16, 80, 26));
   BitBtn3 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "Close", this);
-  BitBtn3->setGeometry(166, 52, 80, 26);
+  BitBtn3->setGeometry(at(166, 52, 80, 26));
   ConnectReported(BitBtn1, ctx_.dialogs, [this] { BitBtn1Click(); });
   connect(BitBtn3, &QPushButton::clicked, this, &QDialog::close);
 

@@ -1,6 +1,9 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <optional>
 
 #include "app/logo_form.h"
@@ -13,28 +16,53 @@ namespace meridex {
 namespace {
 
 constexpr const char* kStartUp = "the start of Meridex";
+// How long the splash may take to reach the screen before the work goes on
+// without it (a window manager that maps it late, or none at all).
+constexpr int kSplashPaintWaitMs = 500;
+
+// Waits `ms` with the event loop running, so that what is shown stays painted.
+void WaitShowing(qint64 ms) {
+  if (ms <= 0) return;
+  QEventLoop loop;
+  QTimer::singleShot(static_cast<int>(ms), &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+// Runs `work` under the splash: the splash is on the screen before the work
+// starts and stays until it is done and `atLeast` has passed.
+bool UnderSplash(std::chrono::milliseconds atLeast, const std::function<bool()>& work) {
+  TLogoForm splash;
+  QElapsedTimer shown;
+  shown.start();
+  splash.show();
+  while (!splash.painted() && shown.elapsed() < kSplashPaintWaitMs) {
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  const bool done = work();
+  WaitShowing(atLeast.count() - shown.elapsed());
+  splash.hide();
+  return done;
+}
 
 }  // namespace
 
 int RunProgram(const std::filesystem::path& workDir, MeridexApp::Seams seams,
-               const std::function<int(QWidget* mainWindow)>& runLoop) {
+               const std::function<int(QWidget* mainWindow)>& runLoop,
+               std::chrono::milliseconds splashAtLeast) {
   // A failure before the event loop is reported and ends the program.
   UserPreferences stored;
   if (!RunReported(seams.dialogs, kStartUp, [&] { stored = ReadUserPreferences(workDir); })) {
     return 1;
   }
 
-  TLogoForm splash;
-  splash.show();
-  QApplication::processEvents();
-
   std::optional<MeridexApp> meridex;
   QWidget* mainWindow = nullptr;
-  const bool created = RunReported(seams.dialogs, kStartUp, [&] {
-    meridex.emplace(workDir, seams);
-    mainWindow = meridex->createWindows(stored.StartupView, stored.StayOnTop);
+  const bool created = UnderSplash(splashAtLeast, [&] {
+    return RunReported(seams.dialogs, kStartUp, [&] {
+      meridex.emplace(workDir, seams);
+      mainWindow = meridex->createWindows(stored.StartupView, stored.StayOnTop);
+    });
   });
-  splash.hide();
   if (!created) return 1;
   if (mainWindow == nullptr) return 0;
   Present(mainWindow);

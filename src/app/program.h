@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 
@@ -11,8 +12,11 @@ namespace meridex {
 // box when it cannot), shows the splash while the windows are created, then
 // runs the event loop until the program ends. Returns the exit code.
 // `runLoop` runs the event loop for the main window, which is shown before it
-// starts.
+// starts. The splash stays up until the windows are created and for at least
+// `splashAtLeast`, long enough to be seen.
+inline constexpr std::chrono::milliseconds kSplashAtLeast{1000};
 int RunProgram(const std::filesystem::path& workDir, MeridexApp::Seams seams,
-               const std::function<int(QWidget* mainWindow)>& runLoop);
+               const std::function<int(QWidget* mainWindow)>& runLoop,
+               std::chrono::milliseconds splashAtLeast = kSplashAtLeast);
 
 }  // namespace meridex

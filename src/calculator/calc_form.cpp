@@ -8,13 +8,14 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QWindow>
 
 #include "calculator/es_calculator.h"
 #include "common/number_format.h"
 #include "common/qt_report.h"
+#include "common/screen_density.h"
+#include "common/window_style.h"
 
 namespace meridex {
 
@@ -42,10 +43,17 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
   font.setPointSize(8);
   setFont(font);
 
+  // Laid out for the standard density; the texts grow with the density, and
+  // so does the room for them.
+  const int ppi = ctx_.pixelsPerInch();
+  const auto at = [ppi](int x, int y, int w, int h) {
+    return QRect(AtDensity(x, ppi), AtDensity(y, ppi), AtDensity(w, ppi), AtDensity(h, ppi));
+  };
+
   auto* central = new QWidget(this);
   EsCalculator1 = new TEsCalculator(central);
   EsCalculator1->setObjectName("EsCalculator1");
-  EsCalculator1->setGeometry(8, 16, 209, 161);
+  EsCalculator1->setGeometry(at(8, 16, 209, 161));
   // The default scheme's colours, except maroon operators.
   TEsCalcColors colors;
   colors.setColor(ccOperatorButtons, QColor(128, 0, 0));
@@ -56,10 +64,10 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
   });
 
   Label1 = new QLabel("Contents of Memory :", central);
-  Label1->setGeometry(8, 184, 104, 13);
+  Label1->setGeometry(at(7, 184, 105, 13));  // ends where the memory begins
   MemLabel = new QLabel(central);
   MemLabel->setObjectName("MemLabel");
-  MemLabel->setGeometry(112, 184, 65, 13);
+  MemLabel->setGeometry(at(112, 184, 65, 13));
   QFont memFont("Arial");
   memFont.setPointSize(8);
   memFont.setBold(true);
@@ -72,14 +80,14 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
   Bevel1 = new QFrame(central);
   Bevel1->setObjectName("Bevel1");
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Bevel1->setGeometry(64, 208, 97, 49);
+  Bevel1->setGeometry(at(64, 208, 97, 49));
   BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), "Update", central);
   BitBtn2->setObjectName("BitBtn2");
-  BitBtn2->setGeometry(80, 215, 65, 25);
+  BitBtn2->setGeometry(at(80, 215, 65, 25));
   ConnectReported(BitBtn2, ctx_.dialogs, [this] { BitBtn2Click(); });
   Curfield = new QLabel(central);
   Curfield->setObjectName("Curfield");
-  Curfield->setGeometry(72, 240, 81, 13);
+  Curfield->setGeometry(at(72, 240, 81, 13));
   Curfield->setAlignment(Qt::AlignCenter);
   QPalette curPalette = Curfield->palette();
   curPalette.setColor(QPalette::WindowText, Qt::blue);
@@ -87,10 +95,7 @@ TCalc::TCalc(AppContext& ctx, CalcLink& link, QWidget* parent)
 
   setCentralWidget(central);
   BuildMenus();
-  setFixedSize(kWidth, kPlainHeight);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
+  setOuterHeight(kPlainHeight);
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
     RunReported(ctx_.dialogs, "the activation of the calculator",
                 [this, now] { FocusWindowChanged(now); });
@@ -106,7 +111,7 @@ void TCalc::BuildMenus() {
   const auto add = [this](QMenu* menu, const char* caption, std::function<void()> handler) {
     return AddReportedAction(menu, caption, ctx_.dialogs, std::move(handler));
   };
-  view1 = menuBar()->addMenu("View");
+  view1 = menuBar()->addMenu("&View");
   add(view1, "All Cities List", [this] { ctx_.shell.showAllCitiesList(); });
   add(view1, "Hot List", [this] { ctx_.shell.showHotList(); });
   add(view1, "Unit Conversions", [this] { ctx_.shell.showUnitConversions(); });
@@ -116,7 +121,7 @@ void TCalc::BuildMenus() {
   view1->addSeparator();
   add(view1, "Options", [this] { ctx_.shell.showOptions(); });
 
-  Help1 = menuBar()->addMenu("Help");
+  Help1 = menuBar()->addMenu("&Help");
   QAction* index = add(Help1, "&Index", [this] { ctx_.shell.showHelp(""); });
   index->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
   add(Help1, "About", [this] { ctx_.shell.showAbout(); });
@@ -130,6 +135,18 @@ void TCalc::FocusWindowChanged(QWindow* now) {
 }
 
 void TCalc::FormActivate() {
+  applyModeLayout();
+  if (link_.CalcLinkFlag == 0) return;
+  // The conversion window's value arrives exactly, whatever its form (grouping
+  // separators, an exponent, a sign); other clipboard texts are typed key by
+  // key as a paste does.
+  const QString clipboard = QGuiApplication::clipboard()->text();
+  if (!EsCalculator1->EnterNumber(clipboard)) EsCalculator1->PasteText(clipboard);
+  EsCalculator1->PressButton(cbEquals);
+  Curfield->setText(QString::fromStdString(link_.SelectedUnitName));
+}
+
+void TCalc::applyModeLayout() {
   const bool linked = link_.CalcLinkFlag != 0;
   menuBar()->setVisible(!linked);
   view1->menuAction()->setVisible(!linked);
@@ -140,17 +157,23 @@ void TCalc::FormActivate() {
   if (!linked) {
     Calculator1->setChecked(true);
     Calculator1->setEnabled(false);
-    setFixedSize(kWidth, kPlainHeight);
-    return;
   }
-  setFixedSize(kWidth, kLinkedHeight);
-  // The conversion window's value arrives exactly, whatever its form (grouping
-  // separators, an exponent, a sign); other clipboard texts are typed key by
-  // key as a paste does.
-  const QString clipboard = QGuiApplication::clipboard()->text();
-  if (!EsCalculator1->EnterNumber(clipboard)) EsCalculator1->PasteText(clipboard);
-  EsCalculator1->PressButton(cbEquals);
-  Curfield->setText(QString::fromStdString(link_.SelectedUnitName));
+  setOuterHeight(linked ? kLinkedHeight : kPlainHeight);
+}
+
+void TCalc::showEvent(QShowEvent* event) {
+  // The window comes up in the layout of its mode; the activation that
+  // follows only fills it in.
+  RunReported(ctx_.dialogs, "the showing of the calculator", [this] { applyModeLayout(); });
+  QMainWindow::showEvent(event);
+}
+
+void TCalc::setOuterHeight(int outer) {
+  // The heights are the window's with its frame; the client area is what
+  // the frame leaves.
+  const QMargins frame = FrameMarginsOf(*this);
+  const int ppi = ctx_.pixelsPerInch();
+  setFixedSize(AtDensity(kWidth, ppi), AtDensity(outer, ppi) - frame.top() - frame.bottom());
 }
 
 void TCalc::EsCalculator1ButtonPressed(int) {

@@ -50,9 +50,14 @@ class TCalc : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildMenus();
+  // The menus, the "Update" group and the height of the current mode.
+  void applyModeLayout();
+  // Fixes the window's height with its frame at `outer`.
+  void setOuterHeight(int outer);
   void FocusWindowChanged(QWindow* now);
 
   AppContext& ctx_;

@@ -286,7 +286,8 @@ void TEsCalculator::keyPressEvent(QKeyEvent* event) {
     code = cbBack;
   } else if (event->key() == Qt::Key_Escape) {
     code = cbClear;
-  } else {
+  } else if (!modifiers.testFlag(Qt::AltModifier)) {
+    // Alt with a character is a menu mnemonic, never a calculator key.
     code = engine_.ButtonForCharacter(event->text().toStdString());
   }
   if (code == 0) {

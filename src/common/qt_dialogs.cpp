@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "common/window_style.h"
+
 namespace meridex {
 
-void QtDialogs::show(DialogKind kind, const std::string& text) {
+std::unique_ptr<QMessageBox> MakeMessageBox(DialogKind kind, const std::string& text) {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QString caption = QStringLiteral("Meridex");
   switch (kind) {
@@ -24,9 +26,15 @@ void QtDialogs::show(DialogKind kind, const std::string& text) {
       caption = QStringLiteral("Error");
       break;
   }
-  QMessageBox box(icon, caption, QString::fromStdString(text), QMessageBox::Ok,
-                  QApplication::activeWindow());
-  box.exec();
+  const bool aboveOnTop = AnyShownWindowStaysOnTop();
+  auto box = std::make_unique<QMessageBox>(icon, caption, QString::fromStdString(text),
+                                           QMessageBox::Ok, QApplication::activeWindow());
+  if (aboveOnTop) box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  return box;
+}
+
+void QtDialogs::show(DialogKind kind, const std::string& text) {
+  MakeMessageBox(kind, text)->exec();
 }
 
 }  // namespace meridex

@@ -11,7 +11,6 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -67,7 +66,10 @@ TConvertForm::TConvertForm(AppContext& ctx, CalcLink& link, QWidget* parent)
   QFont font("MS Sans Serif");
   font.setPointSize(8);
   setFont(font);
-  const double scale = IsStandardDensity(ctx_.pixelsPerInch()) ? 1.0 : 539.0 / 442.0;
+  // The larger design is for the larger density; beyond it the window grows
+  // on with the texts.
+  const int ppi = ctx_.pixelsPerInch();
+  const double scale = AtDensity(442, 539, ppi) / 442.0;
   const auto at = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
 
   auto* central = new QWidget(this);
@@ -119,10 +121,8 @@ TConvertForm::~TConvertForm() {
 }
 
 void TConvertForm::FormCreate() {
-  setFixedSize(IsStandardDensity(ctx_.pixelsPerInch()) ? QSize(442, 355) : QSize(539, 423));
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
+  const int ppi = ctx_.pixelsPerInch();
+  setFixedSize(AtDensity(442, 539, ppi), AtDensity(355, 423, ppi));
 }
 
 QWidget* TConvertForm::BuildPanel3() {
@@ -172,7 +172,7 @@ void TConvertForm::BuildMenus() {
   const auto add = [this](QMenu* menu, const char* caption, std::function<void()> handler) {
     return AddReportedAction(menu, caption, ctx_.dialogs, std::move(handler));
   };
-  QMenu* file = menuBar()->addMenu("File");
+  QMenu* file = menuBar()->addMenu("&File");
   add(file, "Exit Program", [this] { ctx_.shell.terminate(); });
 
   QMenu* edit = menuBar()->addMenu("&Edit");

@@ -1,12 +1,13 @@
 #include "convert/unit_help.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+
+#include "common/screen_density.h"
+#include "common/window_style.h"
 
 namespace meridex {
 
@@ -29,7 +30,7 @@ constexpr std::size_t kBlockEnds[] = {0, 4, 5};
 
 }  // namespace
 
-TUnitHelp::TUnitHelp(AppContext&, QWidget* parent)
+TUnitHelp::TUnitHelp(AppContext& ctx, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
   setObjectName("UnitHelp");
@@ -38,7 +39,6 @@ TUnitHelp::TUnitHelp(AppContext&, QWidget* parent)
   QFont font("MS Sans Serif");
   font.setPointSize(8);
   setFont(font);
-  setFixedSize(393, 257);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Qt::white);
   palette.setColor(QPalette::WindowText, Qt::black);
@@ -74,10 +74,8 @@ TUnitHelp::TUnitHelp(AppContext&, QWidget* parent)
   OKBtn->setFixedSize(75, 26);
   column->addWidget(OKBtn, 0, Qt::AlignHCenter);
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::close);
-
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
+  const int ppi = ctx.pixelsPerInch();
+  FixSizeToFit(*this, QSize(AtDensity(393, ppi), AtDensity(257, ppi)));
 }
 
 }  // namespace meridex

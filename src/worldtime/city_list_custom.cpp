@@ -60,8 +60,8 @@ void TCityListForm::buildNewCityPanel(QVBoxLayout& column) {
 void TCityListForm::AddLocation1Click() {
   if (addWiz_) addWiz_->start();
   lockMenus(true);
-  setWindowHeight(height() + kPanelHeight);
   NewCityPanel->show();
+  applyWindowHeight();
   NCName->clear();
   NCName->setFocus();
 }
@@ -77,6 +77,7 @@ void TCityListForm::Button1Click() {
 void TCityListForm::NCCancelBtnClick() {
   lockMenus(false);
   NewCityPanel->hide();
+  applyWindowHeight();
   if (addWiz_) addWiz_->finish();
 }
 
@@ -95,6 +96,7 @@ void TCityListForm::NCOKBtnClick() {
                                       table_.Entries[static_cast<std::size_t>(source)]);
   lockMenus(false);
   NewCityPanel->hide();
+  applyWindowHeight();
   ctx_.dialogs.plain(table_.Entries[static_cast<std::size_t>(added)].Name +
                      " was added to your Custom List");
   if (addWiz_) addWiz_->finish();

@@ -65,8 +65,8 @@ void TCityListForm::buildForecastPanel(QVBoxLayout& column) {
 void TCityListForm::TimeForecast1Click() {
   lockMenus(true);
   if (foreWiz_) foreWiz_->start();
-  setWindowHeight(height() + kPanelHeight);
   ForeCastPanel->show();
+  applyWindowHeight();
   ForeCancelBtn->setFocus();
   ForeCastMask->setText("12:00 AM");
 }
@@ -81,6 +81,7 @@ void TCityListForm::ForeCancelBtnClick() {
   lockMenus(false);
   if (foreWiz_) foreWiz_->finish();
   ForeCastPanel->hide();
+  applyWindowHeight();
 }
 
 void TCityListForm::ForeCastOKBtnClick() {
@@ -88,7 +89,7 @@ void TCityListForm::ForeCastOKBtnClick() {
   if (foreWiz_) foreWiz_->finish();
   Button2->setEnabled(true);
   ForeCastPanel->hide();
-  setWindowHeight(height() - kPanelHeight);
+  applyWindowHeight();
   const TimeOfDay entered = ParseTime12(ForeCastMask->text().toStdString());
   showForecast(entered);
   ForeCastOKBtn->setEnabled(false);

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -18,6 +19,7 @@
 #include "widgets/es_label.h"
 #include "worldtime/city_files.h"
 #include "worldtime/city_row_delegate.h"
+#include "worldtime/list_geometry.h"
 
 namespace meridex {
 
@@ -197,6 +199,8 @@ void TCityListForm::buildPanels() {
           Reported(ctx_.dialogs, choice, [this] { CityCheckBoxClick(); }));
   connect(CityCheckBox, &QListWidget::itemDoubleClicked, this,
           Reported(ctx_.dialogs, "the city information", [this] { CityCheckBoxDblClick(); }));
+  // Enter on a row opens the city information as a double click does.
+  CityCheckBox->installEventFilter(this);
   connect(CityHotList, &QListWidget::currentRowChanged, this,
           Reported(ctx_.dialogs, choice, [this] {
             if (!rebuilding_) CityHotListClick();
@@ -253,6 +257,18 @@ bool TCityListForm::event(QEvent* e) {
     RunReported(ctx_.dialogs, "the saving of the Hot List", [this] { saveCheckStates(); });
   }
   return handled;
+}
+
+bool TCityListForm::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == CityCheckBox && e->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<const QKeyEvent*>(e);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      RunReported(ctx_.dialogs, "the city information", [this] { CityCheckBoxDblClick(); });
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, e);
 }
 
 void TCityListForm::FormActivate() {
@@ -328,6 +344,17 @@ void TCityListForm::fitListWidth() {
 }
 
 void TCityListForm::setWindowHeight(int height) {
+  viewHeight_ = height;
+  applyWindowHeight();
+}
+
+void TCityListForm::applyWindowHeight() {
+  // An open input panel adds its height to the view's, however often the
+  // view is set while it is open, so the list never loses rows to it.
+  int height = viewHeight_;
+  for (const QWidget* panel : {ForeCastPanel, NewCityPanel}) {
+    if (!panel->isHidden()) height += kPanelHeight;
+  }
   setFixedSize(CityCheckBox->width() + 30, height);
 }
 

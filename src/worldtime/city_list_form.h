@@ -128,6 +128,7 @@ class TCityListForm : public QMainWindow, public CityListAlarmView {
 
  protected:
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -143,7 +144,9 @@ class TCityListForm : public QMainWindow, public CityListAlarmView {
   void enableTimer();
   void rememberListPositions();
   void fitListWidth();
+  // Sets the height of the view shown; an open input panel adds its own.
   void setWindowHeight(int height);
+  void applyWindowHeight();
 
   AppContext& ctx_;
   CityTable& table_;
@@ -154,6 +157,7 @@ class TCityListForm : public QMainWindow, public CityListAlarmView {
   bool rebuilding_ = false;  // list changes come from a rebuild, not from the user
   bool checksChanged_ = false;
   int listView_ = 0;
+  int viewHeight_ = 0;  // the window's height without the input panels
   int selectedTableIndex_ = 0;
   int allTop_ = 0, allSelected_ = 0, hotTop_ = 0, hotSelected_ = 0;
 };

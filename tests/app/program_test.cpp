@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QWidget>
 
+#include "app/logo_form.h"
 #include "common/user_preferences.h"
 #include "support/fake_clock.h"
 #include "support/recording_dialogs.h"
@@ -17,16 +19,33 @@ namespace {
 
 class ProgramStart : public ::testing::Test {
  protected:
-  int run() {
-    return RunProgram(dir.path(),
-                      MeridexApp::Seams{clock, dialogs, sound, [] { return 96; }, [] {}},
-                      [this](QWidget*) {
-                        ++loops;
-                        for (QWidget* w : QApplication::topLevelWidgets()) {
-                          if (w->isVisible()) shown.push_back(w->windowTitle().toStdString());
-                        }
-                        return 0;
-                      });
+  int run(std::chrono::milliseconds splashAtLeast = std::chrono::milliseconds{0}) {
+    startedAt.start();
+    return RunProgram(
+        dir.path(),
+        MeridexApp::Seams{clock, dialogs, sound,
+                          [this] {
+                            // The windows ask for the density as they are created.
+                            if (splashBeforeWindows < 0) splashBeforeWindows = SplashOnScreen();
+                            return 96;
+                          },
+                          [] {}},
+        [this](QWidget*) {
+          ++loops;
+          loopAfterMs = startedAt.elapsed();
+          for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible()) shown.push_back(w->windowTitle().toStdString());
+          }
+          return 0;
+        },
+        splashAtLeast);
+  }
+  static int SplashOnScreen() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* splash = qobject_cast<TLogoForm*>(w))
+        return splash->isVisible() && splash->painted();
+    }
+    return 0;
   }
   void writePrefs(const std::string& startupView) {
     UserPreferences p;
@@ -41,6 +60,9 @@ class ProgramStart : public ::testing::Test {
   test::RecordingSoundPlayer sound;
   int loops = 0;
   std::vector<std::string> shown;
+  QElapsedTimer startedAt;
+  qint64 loopAfterMs = -1;
+  int splashBeforeWindows = -1;  // unknown until the first window is created
 };
 
 TEST_F(ProgramStart, EndsWithAnErrorNamingThePreferencesFileWhenItIsMissingOrShort) {
@@ -71,6 +93,18 @@ TEST_F(ProgramStart, ShowsTheMainWindowOfTheStartViewAndRunsTheLoop) {
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(loops, 1);
   EXPECT_EQ(shown, std::vector<std::string>{"Hot List"});
+}
+
+TEST_F(ProgramStart, TheSplashIsOnTheScreenBeforeTheWindowsAndStaysLongEnoughToBeSeen) {
+  writePrefs("c");
+  dir.write(kCityDatabaseFile, {});
+  dir.write(kHotListFile, {1, '0'});
+  EXPECT_EQ(run(std::chrono::milliseconds{400}), 0);
+  EXPECT_EQ(splashBeforeWindows, 1);
+  EXPECT_GE(loopAfterMs, 400);
+  // Gone when the main window comes up.
+  EXPECT_EQ(shown, std::vector<std::string>{"Hot List"});
+  EXPECT_EQ(SplashOnScreen(), 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -298,6 +299,23 @@ TEST(UnitHelp, ShowsTheStepsInOrder) {
   EXPECT_EQ(help.Lines[7]->text(),
             "the \"Copy to Calculator\" menu selection under \"Edit\" in the main menu.");
   EXPECT_FALSE(help.isModal());
+}
+
+TEST(UnitHelp, IsWhiteAsShownEvenUnderADarkDesktopPalette) {
+  const QPalette desktop = QApplication::palette();
+  QPalette dark = desktop;
+  dark.setColor(QPalette::Window, QColor(40, 40, 40));
+  QApplication::setPalette(dark);
+  TestContext t;
+  TUnitHelp help(t.ctx);
+  help.show();
+  const QImage shown = help.grab().toImage();
+  QApplication::setPalette(desktop);
+  // The margin, the room between the lines and the room under the last one.
+  for (const QPoint at : {QPoint(3, 3), QPoint(help.width() - 4, help.height() / 2),
+                          QPoint(help.width() / 2, help.Lines[7]->geometry().bottom() + 8)}) {
+    EXPECT_EQ(shown.pixelColor(at), QColor(Qt::white)) << at.x() << "," << at.y();
+  }
 }
 
 // Separators follow the default locale, read when the window is activated.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,12 +16,17 @@ class RecordingDialogs final : public Dialogs {
     std::string text;
   };
 
-  void show(DialogKind kind, const std::string& text) override { shown.push_back({kind, text}); }
+  void show(DialogKind kind, const std::string& text) override {
+    shown.push_back({kind, text});
+    if (whenShown) whenShown(shown.back());
+  }
 
   std::string lastText() const { return shown.empty() ? std::string() : shown.back().text; }
   void clear() { shown.clear(); }
 
   std::vector<Shown> shown;
+  // Called as each message box would come up, to see what is on the screen then.
+  std::function<void(const Shown&)> whenShown;
 };
 
 }  // namespace meridex::test
