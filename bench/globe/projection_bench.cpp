@@ -1,23 +1,25 @@
-// One million points through each projection model. The view is zoomed so
+// One million points through each projection model, beside PROJ's
+// projections of the same points to the same pixels. The view is zoomed so
 // that no point is decimated away (10,000 GlobeUnits per pixel, steps of
-// 0.05 degrees), so every point is really projected.
+// 0.05 degrees), so every point is really projected. "Kept": what a globe
+// object keeps between paints (the sphere's earth coordinates, the Mercator
+// heights) is there; "AfterZoom": the sphere picks its vertices again from
+// the kept earth coordinates; "First": nothing is kept yet. Each benchmark
+// runs both sides in turn in every iteration, on this thread's CPU clock, so
+// that the ratio does not drift with the load of a shared machine.
 #include <benchmark/benchmark.h>
+#include <proj.h>
 
 #include <cmath>
-#include <cstdio>
-#include <map>
+#include <ctime>
 #include <memory>
-#include <string>
+#include <vector>
 
 #include "bench_points.h"
 #include "globe/cartesian_prj.h"
 #include "globe/globe_units.h"
 #include "globe/mercator_prj.h"
 #include "globe/spherical_prj.h"
-
-#ifdef MERIDEX_HAVE_PROJ
-#include <proj.h>
-#endif
 
 namespace meridex {
 namespace {
@@ -30,6 +32,10 @@ class BenchHost : public TProjectionHost {
   void Redraw() override {}
   TRect ClipRect() const override { return {0, 0, 1024, 768}; }
   int PixelsPerInch() const override { return 96; }
+  TPointBuffers& Buffers() override { return buffers_; }
+
+ private:
+  TPointBuffers buffers_;
 };
 
 const TLLPointList& Walks() {
@@ -51,145 +57,109 @@ std::unique_ptr<Model> MakeModel(BenchHost& host) {
   return prj;
 }
 
-void SetLabel(benchmark::State& state) {
-  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * kPoints);
-  state.SetLabel(state.range(0) == 0 ? "random walks" : "uniform");
+double ThreadSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-void BM_SphereCached(benchmark::State& state) {
-  BenchHost host;
-  auto prj = MakeModel<TSphericalPrj>(host);
-  const TLLPointList& list = Points(static_cast<int>(state.range(0)));
-  TProjectionCache cache;
-  prj->ProjectPointList(list, cache);  // build the 3D cache once
-  for (auto _ : state) benchmark::DoNotOptimize(prj->ProjectPointList(list, cache));
-  SetLabel(state);
-}
-
-void BM_SphereUncached(benchmark::State& state) {
-  BenchHost host;
-  auto prj = MakeModel<TSphericalPrj>(host);
-  const TLLPointList& list = Points(static_cast<int>(state.range(0)));
-  for (auto _ : state) {
-    TProjectionCache cache;  // rebuilt every time, as after a zoom
-    benchmark::DoNotOptimize(prj->ProjectPointList(list, cache));
+// A PROJ projection of the points to the same pixels (scale, round, add the
+// centre), so that both sides do a whole projection to the screen.
+class TProjSide {
+ public:
+  explicit TProjSide(const char* definition)
+      : ctx_(proj_context_create()),
+        pj_(proj_create(ctx_, definition)),
+        x_(kPoints),
+        y_(kPoints),
+        pixels_(kPoints) {}
+  ~TProjSide() {
+    if (pj_) proj_destroy(pj_);
+    proj_context_destroy(ctx_);
   }
-  SetLabel(state);
-}
+  TProjSide(const TProjSide&) = delete;
+  TProjSide& operator=(const TProjSide&) = delete;
+  bool Ok() const { return pj_ != nullptr; }
 
-template <class Model>
-void BM_Flat(benchmark::State& state) {
-  BenchHost host;
-  auto prj = MakeModel<Model>(host);
-  const TLLPointList& list = Points(static_cast<int>(state.range(0)));
-  TProjectionCache cache;
-  for (auto _ : state) benchmark::DoNotOptimize(prj->ProjectPointList(list, cache));
-  SetLabel(state);
-}
-
-BENCHMARK(BM_SphereCached)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SphereUncached)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Flat<TCartesianPrj>)
-    ->Name("BM_Cartesian")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Flat<TMercatorPrj>)
-    ->Name("BM_Mercator")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond);
-
-#ifdef MERIDEX_HAVE_PROJ
-// The same points through PROJ, converted to pixels the same way (scale,
-// round, add the centre), so both sides do a whole projection to the screen.
-void BM_Proj(benchmark::State& state, const char* definition) {
-  PJ_CONTEXT* ctx = proj_context_create();
-  PJ* pj = proj_create(ctx, definition);
-  if (!pj) {
-    state.SkipWithError("PROJ could not create the projection");
-    proj_context_destroy(ctx);
-    return;
-  }
-  const TLLPointList& list = Points(static_cast<int>(state.range(0)));
-  std::vector<double> x(kPoints), y(kPoints);
-  std::vector<TLLPoint> pixels(kPoints);
-  // Metres on a sphere of the engine's radius: 1 GlobeUnit of length.
-  const double toPixels = static_cast<double>(kScale);
-  for (auto _ : state) {
+  std::size_t Project(const TLLPointList& list) {
+    // Metres on a sphere of the engine's radius: 1 GlobeUnit of length.
+    const double toPixels = static_cast<double>(kScale);
     for (std::size_t i = 0; i < kPoints; ++i) {
-      x[i] = list.Points()[i].X * static_cast<double>(RADIANS_PER_GU);
-      y[i] = list.Points()[i].Y * static_cast<double>(RADIANS_PER_GU);
+      x_[i] = list.Points()[i].X * static_cast<double>(RADIANS_PER_GU);
+      y_[i] = list.Points()[i].Y * static_cast<double>(RADIANS_PER_GU);
     }
-    proj_trans_generic(pj, PJ_FWD, x.data(), sizeof(double), kPoints, y.data(), sizeof(double),
+    proj_trans_generic(pj_, PJ_FWD, x_.data(), sizeof(double), kPoints, y_.data(), sizeof(double),
                        kPoints, nullptr, 0, 0, nullptr, 0, 0);
     std::size_t n = 0;
     for (std::size_t i = 0; i < kPoints; ++i) {
-      if (x[i] == HUGE_VAL) continue;
-      pixels[n++] = {static_cast<std::int32_t>(std::llrint(x[i] * toPixels)) + 512,
-                     384 - static_cast<std::int32_t>(std::llrint(y[i] * toPixels))};
+      if (x_[i] == HUGE_VAL) continue;
+      pixels_[n++] = {static_cast<std::int32_t>(std::llrint(x_[i] * toPixels)) + 512,
+                      384 - static_cast<std::int32_t>(std::llrint(y_[i] * toPixels))};
     }
-    benchmark::DoNotOptimize(pixels.data());
-    benchmark::DoNotOptimize(n);
-  }
-  SetLabel(state);
-  proj_destroy(pj);
-  proj_context_destroy(ctx);
-}
-
-BENCHMARK_CAPTURE(BM_Proj, ortho, "+proj=ortho +lat_0=30 +lon_0=0 +R=309393000")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Proj, merc, "+proj=merc +R=309397209.37064453276")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Proj, eqc, "+proj=eqc +R=309397209.37064453276")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond);
-#endif
-
-// Collects the throughput of every run so the ratios can be printed after.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      const auto it = run.counters.find("items_per_second");
-      if (it != run.counters.end()) rates_[run.benchmark_name()] = it->second.value;
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  // Uses the medians when the benchmarks ran with repetitions.
-  void PrintRatio(const std::string& ours, const std::string& theirs) const {
-    auto a = rates_.find(ours + "_median"), b = rates_.find(theirs + "_median");
-    if (a == rates_.end() || b == rates_.end()) a = rates_.find(ours), b = rates_.find(theirs);
-    if (a == rates_.end() || b == rates_.end() || b->second == 0) return;
-    std::printf("%-34s / %-34s = %6.2f x\n", ours.c_str(), theirs.c_str(), a->second / b->second);
+    benchmark::DoNotOptimize(pixels_.data());
+    return n;
   }
 
  private:
-  std::map<std::string, double> rates_;
+  PJ_CONTEXT* ctx_;
+  PJ* pj_;
+  std::vector<double> x_, y_;
+  std::vector<TLLPoint> pixels_;
 };
+
+void KeepAll(TProjectionCache&) {}
+void Zoomed(TProjectionCache& cache) { cache.Discard(); }
+void ForgetAll(TProjectionCache& cache) { cache = TProjectionCache(); }
+
+// Our model, with what forget leaves of the cache, beside PROJ.
+template <class Model>
+void Pair(benchmark::State& state, void (*forget)(TProjectionCache&), const char* definition) {
+  BenchHost host;
+  auto prj = MakeModel<Model>(host);
+  TProjSide proj(definition);
+  if (!proj.Ok()) {
+    state.SkipWithError("PROJ could not create the projection");
+    return;
+  }
+  const TLLPointList& list = Points(static_cast<int>(state.range(0)));
+  TProjectionCache cache;
+  prj->ProjectPointList(list, cache);
+  double ours = 0, theirs = 0;
+  for (auto _ : state) {
+    const double t0 = ThreadSeconds();
+    forget(cache);
+    benchmark::DoNotOptimize(prj->ProjectPointList(list, cache));
+    const double t1 = ThreadSeconds();
+    benchmark::DoNotOptimize(proj.Project(list));
+    theirs += ThreadSeconds() - t1;
+    ours += t1 - t0;
+  }
+  const double n = static_cast<double>(state.iterations());
+  state.counters["engine_ms"] = ours / n * 1e3;
+  state.counters["proj_ms"] = theirs / n * 1e3;
+  state.counters["times_faster"] = ours > 0 ? theirs / ours : 0;
+  state.SetLabel(state.range(0) == 0 ? "random walks" : "uniform");
+}
+
+constexpr const char* kOrtho = "+proj=ortho +lat_0=30 +lon_0=0 +R=309393000";
+constexpr const char* kMerc = "+proj=merc +R=309397209.37064453276";
+constexpr const char* kEqc = "+proj=eqc +R=309397209.37064453276";
+
+void BM_SphereKept_vs_ortho(benchmark::State& s) { Pair<TSphericalPrj>(s, KeepAll, kOrtho); }
+void BM_SphereAfterZoom_vs_ortho(benchmark::State& s) { Pair<TSphericalPrj>(s, Zoomed, kOrtho); }
+void BM_SphereFirst_vs_ortho(benchmark::State& s) { Pair<TSphericalPrj>(s, ForgetAll, kOrtho); }
+void BM_MercatorKept_vs_merc(benchmark::State& s) { Pair<TMercatorPrj>(s, KeepAll, kMerc); }
+void BM_MercatorFirst_vs_merc(benchmark::State& s) { Pair<TMercatorPrj>(s, ForgetAll, kMerc); }
+void BM_Cartesian_vs_eqc(benchmark::State& s) { Pair<TCartesianPrj>(s, KeepAll, kEqc); }
+
+BENCHMARK(BM_SphereKept_vs_ortho)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SphereAfterZoom_vs_ortho)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SphereFirst_vs_ortho)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MercatorKept_vs_merc)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MercatorFirst_vs_merc)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Cartesian_vs_eqc)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace meridex
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  meridex::RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-#ifdef MERIDEX_HAVE_PROJ
-  std::printf("\nThroughput ratios (engine / PROJ):\n");
-  for (const char* set : {"0", "1"}) {
-    const std::string s = std::string("/") + set;
-    reporter.PrintRatio("BM_SphereCached" + s, "BM_Proj/ortho" + s);
-    reporter.PrintRatio("BM_SphereUncached" + s, "BM_Proj/ortho" + s);
-    reporter.PrintRatio("BM_Mercator" + s, "BM_Proj/merc" + s);
-    reporter.PrintRatio("BM_Cartesian" + s, "BM_Proj/eqc" + s);
-  }
-#endif
-  benchmark::Shutdown();
-  return 0;
-}
+BENCHMARK_MAIN();

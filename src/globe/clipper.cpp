@@ -5,30 +5,30 @@
 
 namespace meridex {
 
-std::int64_t MulDiv64(std::int64_t a, std::int64_t b, std::int64_t c) {
-  if (c == 0) return 0;
+namespace {
+
+// a * b / c rounded half away from zero, in 128 bits; c must not be 0.
+__int128 MulDivRounded(std::int64_t a, std::int64_t b, std::int64_t c) {
   __int128 product = static_cast<__int128>(a) * b;
   const bool negative = (product < 0) != (c < 0);
   if (product < 0) product = -product;
   const __int128 divisor = c < 0 ? -static_cast<__int128>(c) : c;
-  __int128 q = (product + divisor / 2) / divisor;
-  if (negative) q = -q;
-  if (q > INT64_MAX || q < INT64_MIN) return 0;
-  return static_cast<std::int64_t>(q);
+  const __int128 q = (product + divisor / 2) / divisor;
+  return negative ? -q : q;
+}
+
+}  // namespace
+
+std::int64_t MulDiv64(std::int64_t a, std::int64_t b, std::int64_t c) {
+  if (c == 0) return 0;
+  const __int128 q = MulDivRounded(a, b, c);
+  return q > INT64_MAX || q < INT64_MIN ? 0 : static_cast<std::int64_t>(q);
 }
 
 std::int32_t MulDiv(std::int64_t a, std::int64_t b, std::int64_t c) {
   if (c == 0) return -1;
-  // a and b come from 32-bit values, so a * b fits comfortably in 128 bits;
-  // compute in long double-free integer math to keep it exact.
-  __int128 product = static_cast<__int128>(a) * b;
-  const bool negative = (product < 0) != (c < 0);
-  if (product < 0) product = -product;
-  const __int128 divisor = c < 0 ? -static_cast<__int128>(c) : c;
-  __int128 q = (product + divisor / 2) / divisor;
-  if (negative) q = -q;
-  if (q > INT32_MAX || q < INT32_MIN) return -1;
-  return static_cast<std::int32_t>(q);
+  const __int128 q = MulDivRounded(a, b, c);
+  return q > INT32_MAX || q < INT32_MIN ? -1 : static_cast<std::int32_t>(q);
 }
 
 namespace {

@@ -27,9 +27,9 @@ void TGlobePen::ReadFromStream(TGlobeReader& stream) {
 
 void TGlobePen::Realize(std::uint8_t objectState) const {
   if (!(objectState & OS_OWN_ATTRIBUTES)) return;
-  TGlobeHost& globe = Layer->Globe();
+  TGlobeEngine& globe = Layer->Globe();
   if (objectState & OS_SELECTED)
-    globe.DrawingCanvas().SetPen(globe.SelectedPen());
+    globe.DrawingCanvas().SetPen(globe.SelectedPen);
   else
     globe.DrawingCanvas().SetPen({Color, Style, Width});
 }
@@ -52,9 +52,9 @@ void TGlobeBrush::ReadFromStream(TGlobeReader& stream) {
 
 void TGlobeBrush::Realize(std::uint8_t objectState) const {
   if (!(objectState & OS_OWN_ATTRIBUTES)) return;
-  TGlobeHost& globe = Layer->Globe();
+  TGlobeEngine& globe = Layer->Globe();
   if (objectState & OS_SELECTED)
-    globe.DrawingCanvas().SetBrush(globe.SelectedBrush());
+    globe.DrawingCanvas().SetBrush(globe.SelectedBrush);
   else
     globe.DrawingCanvas().SetBrush({Color, Style});
 }
@@ -102,7 +102,7 @@ std::int32_t TGlobeFont::PixelHeight() const {
 
 void TGlobeFont::Realize(std::uint8_t objectState) const {
   if (!(objectState & OS_OWN_ATTRIBUTES)) return;
-  TGlobeHost& globe = Layer->Globe();
+  TGlobeEngine& globe = Layer->Globe();
   TRenderState& state = globe.RenderState();
   if (objectState & OS_SELECTED) {
     globe.DrawingCanvas().SetFont(GlobeLogFont(Name, PixelHeight(), Style, Angle), 0x0000FF);

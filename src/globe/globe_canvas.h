@@ -96,10 +96,37 @@ class TGlobeCanvas {
   virtual void TextOut(int x, int y, const std::string& text) = 0;
   // Width and height of text in the current font, in pixels.
   virtual TPoint TextExtent(const std::string& text) = 0;
+  // Fills rect (Right and Bottom exclusive) with the brush, without an outline.
+  virtual void FillRect(const TRect& rect) = 0;
   // Returns the previous mode.
   virtual TBkMode SetBkMode(TBkMode mode) = 0;
   // Pixels, Right and Bottom exclusive.
   virtual TRect ClipRect() const = 0;
+};
+
+// A canvas that draws nothing (text measures 0 x 0): where a globe draws
+// when it has nothing to show its drawing on.
+class TNullCanvas : public TGlobeCanvas {
+ public:
+  explicit TNullCanvas(TRect clip = {0, 0, 0, 0}) : clip_(clip) {}
+  void SetClip(const TRect& clip) { clip_ = clip; }
+
+  void SetPen(const TPenSpec&) override {}
+  void SetPenColor(TColor) override {}
+  void SetBrush(const TBrushSpec&) override {}
+  void SetFont(const TLogFont&, TColor) override {}
+  void Polygon(const TPoint*, int) override {}
+  void Polyline(const TPoint*, int) override {}
+  void SetPixel(int, int, TColor) override {}
+  void Ellipse(int, int, int, int) override {}
+  void TextOut(int, int, const std::string&) override {}
+  TPoint TextExtent(const std::string&) override { return {0, 0}; }
+  void FillRect(const TRect&) override {}
+  TBkMode SetBkMode(TBkMode mode) override { return mode; }
+  TRect ClipRect() const override { return clip_; }
+
+ private:
+  TRect clip_;
 };
 
 }  // namespace meridex

@@ -48,12 +48,6 @@ TGlobeClassFactory TGlobeClassRegistry::Find(std::string_view className) const {
   return nullptr;
 }
 
-std::vector<std::string> TGlobeClassRegistry::Names() const {
-  std::vector<std::string> names;
-  for (const Entry& e : entries_) names.push_back(e.name);
-  return names;
-}
-
 void RegisterStandardGlobeClasses(TGlobeClassRegistry& registry) {
   registry.Register("TGlobeBrush", &Make<TGlobeBrush>);
   registry.Register("TGlobeFont", &Make<TGlobeFont>);

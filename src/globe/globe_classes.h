@@ -21,7 +21,6 @@ class TGlobeClassRegistry {
   void Register(const std::string& className, TGlobeClassFactory factory);
   // nullptr when the name is not registered.
   TGlobeClassFactory Find(std::string_view className) const;
-  std::vector<std::string> Names() const;
 
  private:
   struct Entry {

@@ -54,9 +54,7 @@ std::int64_t LineCount(std::int64_t from, std::int64_t to, std::int64_t step) {
 }  // namespace
 
 void TGlobeGrid::Render() {
-  TGlobeHost& globe = Globe();
-  TPrjModel& model = globe.PrjModel();
-  TGlobeCanvas& canvas = globe.DrawingCanvas();
+  TGlobeEngine& globe = Globe();
   const std::int64_t left = Extent.Left, top = Extent.Top, right = Extent.Right,
                      bottom = Extent.Bottom;
   // A step of 0 or less cannot be drawn (it would never advance); such a
@@ -70,7 +68,7 @@ void TGlobeGrid::Render() {
   const std::int64_t sLat = drawRows ? std::llabs((bottom - top) / LatStep) : 0;
   const auto line = [&](std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
                         std::int64_t steps) {
-    DrawLLLine(model, canvas, {Wrap32(x1), Wrap32(y1)}, {Wrap32(x2), Wrap32(y2)}, steps);
+    globe.DrawLLLine({Wrap32(x1), Wrap32(y1)}, {Wrap32(x2), Wrap32(y2)}, steps);
   };
 
   if (MinorPen) MinorPen->Realize(ObjectState);
@@ -94,31 +92,6 @@ void TGlobeGrid::Render() {
     for (std::int64_t lat = top; lat < bottom; lat += LatStep) line(left, lat, right, lat, sLat);
     line(left, bottom, right, bottom, sLat);
   }
-}
-
-void DrawLLLine(TPrjModel& model, TGlobeCanvas& canvas, TLLPoint from, TLLPoint to,
-                std::int64_t steps) {
-  if (steps == 0) steps = 1;
-  const long double dx = (static_cast<long double>(to.X) - from.X) / std::llabs(steps);
-  const long double dy = (static_cast<long double>(to.Y) - from.Y) / std::llabs(steps);
-  const auto flush = [&](int n) {
-    if (n < 2) return;
-    n = model.ClipPolyPoints(n, false, CLIP_ALL);
-    if (n > 1) canvas.Polyline(model.Buffers().Points.data(), n);
-  };
-  int n = 0;
-  for (std::int64_t e = 0; e < steps; ++e) {
-    const GlobeUnit x = Wrap32(from.X + Round64(dx * e));
-    const GlobeUnit y = Wrap32(from.Y + Round64(dy * e));
-    if (model.LLToXY(x, y, n)) {
-      ++n;
-    } else {
-      flush(n);
-      n = 0;
-    }
-  }
-  if (n > 0 && model.LLToXY(to.X, to.Y, n)) ++n;
-  flush(n);
 }
 
 }  // namespace meridex

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "globe/globe_canvas.h"
 #include "globe/globe_object.h"
-#include "globe/prj_model.h"
 
 namespace meridex {
 
@@ -30,10 +28,5 @@ class TGlobeGrid : public TGlobeObject {
   TGlobePen* MajorPen = nullptr;
   TGlobePen* MinorPen = nullptr;
 };
-
-// Draws the line from -> to through the projection in steps equal lat/long
-// steps, broken where it passes behind the globe or off the map.
-void DrawLLLine(TPrjModel& model, TGlobeCanvas& canvas, TLLPoint from, TLLPoint to,
-                std::int64_t steps);
 
 }  // namespace meridex

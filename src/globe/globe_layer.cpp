@@ -6,40 +6,14 @@
 
 #include "common/errors.h"
 #include "common/record_io.h"
+#include "globe/file_names.h"
 #include "globe/globe_classes.h"
 #include "globe/globe_exception.h"
 #include "globe/globe_object.h"
 
 namespace meridex {
 
-namespace {
-
-bool IsSeparator(char c) { return c == '/' || c == '\\'; }
-
-bool HasDirectory(const std::string& name) {
-  return std::any_of(name.begin(), name.end(), IsSeparator);
-}
-
-// The part after the last directory separator.
-std::string FilePart(const std::string& name) {
-  const auto at = std::find_if(name.rbegin(), name.rend(), IsSeparator);
-  return std::string(at.base(), name.end());
-}
-
-std::string WithoutExtension(const std::string& file) {
-  const std::size_t dot = file.rfind('.');
-  return dot == std::string::npos ? file : file.substr(0, dot);
-}
-
-// Profiles may write directories with backslashes.
-std::filesystem::path NativePath(std::string name) {
-  std::replace(name.begin(), name.end(), '\\', '/');
-  return std::filesystem::path(name);
-}
-
-}  // namespace
-
-TGlobeLayer::TGlobeLayer(TGlobeHost& globe) : globe_(&globe) { ResetFields(); }
+TGlobeLayer::TGlobeLayer(TGlobeEngine& globe) : globe_(&globe) { ResetFields(); }
 
 TGlobeLayer::~TGlobeLayer() {
   Clear();
@@ -100,6 +74,8 @@ int TGlobeLayer::IndexOfObject(const TGlobeObject* object) const {
   return -1;
 }
 
+int TGlobeLayer::Index() const { return globe_->IndexOfLayer(this); }
+
 int TGlobeLayer::IndexOfAttribute(const TGlobeAttribute* attribute) const {
   for (std::size_t i = 0; i < attributes_.size(); ++i)
     if (attributes_[i].get() == attribute) return static_cast<int>(i);
@@ -129,7 +105,7 @@ void TGlobeLayer::LoadFromFile(const std::string& fileName) {
   std::string prefix;
   if (!HasDirectory(fileName)) {
     prefix = globe_->DataDirectory();
-    if (!prefix.empty() && !IsSeparator(prefix.back())) prefix += '/';
+    if (!prefix.empty() && !IsPathSeparator(prefix.back())) prefix += '/';
   }
   const std::filesystem::path path = NativePath(prefix + fileName);
   std::error_code error;
@@ -138,8 +114,8 @@ void TGlobeLayer::LoadFromFile(const std::string& fileName) {
                                fileName.c_str());
 
   struct BusyCursor {
-    TGlobeHost& globe;
-    explicit BusyCursor(TGlobeHost& g) : globe(g) { globe.ShowBusy(true); }
+    TGlobeEngine& globe;
+    explicit BusyCursor(TGlobeEngine& g) : globe(g) { globe.ShowBusy(true); }
     ~BusyCursor() { globe.ShowBusy(false); }
   } busy(*globe_);
 
@@ -259,7 +235,7 @@ bool TGlobeLayer::IsDrawable() {
 
 void TGlobeLayer::Render() {
   if (!Visible) return;
-  TGlobeHost& globe = *globe_;
+  TGlobeEngine& globe = *globe_;
   const bool viewChanged = globe.ViewChanged();
   const bool redrawNeeded = globe.RedrawNeeded();
   for (const auto& attribute : attributes_) attribute->ResetCache();
@@ -287,7 +263,7 @@ void TGlobeLayer::Render() {
           object.Render();
         }
       }
-      if (i % 255 == 0 && globe.ProgressiveDisplay() && globe.TickMs() >= deadline) {
+      if (i % 255 == 0 && globe.ProgressiveDisplay && globe.TickMs() >= deadline) {
         globe.CopyToScreen();
         deadline = globe.TickMs() + 500;
       }

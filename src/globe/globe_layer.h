@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "globe/globe_attributes.h"
-#include "globe/globe_host.h"
+#include "globe/globe_engine.h"
 #include "globe/globe_units.h"
 
 namespace meridex {
@@ -19,7 +19,7 @@ class TGlobeObject;
 // attributes; the globe owns its layers.
 class TGlobeLayer {
  public:
-  explicit TGlobeLayer(TGlobeHost& globe);
+  explicit TGlobeLayer(TGlobeEngine& globe);
   ~TGlobeLayer();
   TGlobeLayer(const TGlobeLayer&) = delete;
   TGlobeLayer& operator=(const TGlobeLayer&) = delete;
@@ -57,6 +57,8 @@ class TGlobeLayer {
   // Throws EListError "List index out of bounds (%d)" for a missing index.
   TGlobeAttribute* Attributes(int index) const;
   int IndexOfObject(const TGlobeObject* object) const;
+  // Position in the globe's layer list.
+  int Index() const;
   int IndexOfAttribute(const TGlobeAttribute* attribute) const;
 
   // Takes ownership; appends to the object or attribute list.
@@ -65,7 +67,7 @@ class TGlobeLayer {
   // Removes and destroys an attribute.
   void DeleteAttribute(TGlobeAttribute* attribute);
 
-  TGlobeHost& Globe() const { return *globe_; }
+  TGlobeEngine& Globe() const { return *globe_; }
 
   std::string Name;      // display name
   std::string FileName;  // as passed to LoadFromFile
@@ -85,7 +87,7 @@ class TGlobeLayer {
   void FreeObjects();
   void ReadBlocks(TGlobeReader& reader);
 
-  TGlobeHost* globe_;
+  TGlobeEngine* globe_;
   std::vector<std::unique_ptr<TGlobeObject>> objects_;
   std::vector<std::unique_ptr<TGlobeAttribute>> attributes_;
 };

@@ -6,7 +6,7 @@ namespace meridex {
 
 bool ExtentEmpty(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
 
-TGlobeHost& TGlobeObject::Globe() const { return Layer->Globe(); }
+TGlobeEngine& TGlobeObject::Globe() const { return Layer->Globe(); }
 
 void TGlobeObject::WriteToStream(TGlobeWriter& stream) const {
   stream.WriteShortString(Title, kMaxTitle);
@@ -37,8 +37,8 @@ TGlobeAttribute* TGlobeObject::GetAttribute(int) const { return nullptr; }
 
 void TGlobeObject::SetAttribute(int, TGlobeAttribute*) {}
 
-bool TGlobeObject::ProjectLocation() {
-  return Globe().PrjModel().LLToXY(Location.X, Location.Y, 0);
+bool TGlobeObject::ProjectPoint(int, TLLPoint p, int index) {
+  return Globe().PrjModel().LLToXY(p.X, p.Y, index);
 }
 
 bool TGlobeObject::CalcVisible() {
@@ -50,10 +50,10 @@ bool TGlobeObject::CalcVisible() {
   }
   // Corners on the hidden side keep the entry they had.
   model.Buffers().Reserve(4);
-  model.LLToXY(Extent.Left, Extent.Top, 0);
-  model.LLToXY(Extent.Right, Extent.Top, 1);
-  model.LLToXY(Extent.Right, Extent.Bottom, 2);
-  model.LLToXY(Extent.Left, Extent.Bottom, 3);
+  ProjectPoint(0, {Extent.Left, Extent.Top}, 0);
+  ProjectPoint(1, {Extent.Right, Extent.Top}, 1);
+  ProjectPoint(2, {Extent.Right, Extent.Bottom}, 2);
+  ProjectPoint(3, {Extent.Left, Extent.Bottom}, 3);
   bool visible = false;
   model.PointsClipCode(4, visible);
   return visible;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "globe/globe_attributes.h"
-#include "globe/globe_host.h"
+#include "globe/globe_engine.h"
 #include "globe/globe_persistant.h"
 
 namespace meridex {
@@ -56,12 +56,18 @@ class TGlobeObject : public TGlobePersistant {
   TRect Extent;  // west, south, east, north; empty when Right <= Left or Bottom <= Top
 
  protected:
-  TGlobeHost& Globe() const;
+  TGlobeEngine& Globe() const;
   // Reads an attribute index and stores the attribute in slot.
   void ReadAttribute(TGlobeReader& stream, int slot);
   void WriteAttribute(TGlobeWriter& stream, const TGlobeAttribute* attribute) const;
   // Projects Location into buffer entry 0.
-  bool ProjectLocation();
+  bool ProjectLocation() { return ProjectPoint(kLocation, Location, 0); }
+  // Projects one of the object's points into buffer entry index: the
+  // extent's corners (slots 0 to 3) or the location (kLocation). Objects
+  // that keep what the projection needs of their points between paints
+  // override it.
+  static constexpr int kLocation = 4;
+  virtual bool ProjectPoint(int slot, TLLPoint p, int index);
 };
 
 bool ExtentEmpty(const TRect& r);

@@ -25,7 +25,7 @@ void TGlobePolyLine::ReadFromStream(TGlobeReader& stream) {
 void TGlobePolyLine::SetLocation(TLLPoint p) {
   const std::int64_t dx = std::int64_t{p.X} - Location.X;
   const std::int64_t dy = std::int64_t{p.Y} - Location.Y;
-  TLLPoint* v = Points.Points();
+  TLLPoint* v = Points.MutablePoints();
   for (std::int32_t i = 0; i < Points.Count(); ++i)
     v[i] = {Wrap32(v[i].X + dx), Wrap32(v[i].Y + dy)};
   TGlobeObject::SetLocation(p);
@@ -55,15 +55,23 @@ void TGlobePolyLine::Render() {
 }
 
 void TGlobePolyLine::CalcExtent() {
-  ProjectionCache.reset();
-  std::int64_t left = INT32_MAX, top = INT32_MAX, right = -INT32_MAX, bottom = -INT32_MAX;
-  const TLLPoint* v = Points.Points();
-  for (std::int32_t i = 0; i < Points.Count(); ++i) {
-    if (v[i].X < left) left = std::int64_t{v[i].X} - 1;
-    if (v[i].Y < top) top = std::int64_t{v[i].Y} - 1;
-    if (v[i].X > right) right = std::int64_t{v[i].X} + 1;
-    if (v[i].Y > bottom) bottom = std::int64_t{v[i].Y} + 1;
+  ProjectionCache.Discard();
+  // The box of the vertices does not depend on the view: after a zoom it
+  // is that of the last time, unless the vertices changed.
+  if (!boxKnown_ || boxVersion_ != Points.Version()) {
+    std::int64_t left = INT32_MAX, top = INT32_MAX, right = -INT32_MAX, bottom = -INT32_MAX;
+    const TLLPoint* v = Points.Points();
+    for (std::int32_t i = 0; i < Points.Count(); ++i) {
+      if (v[i].X < left) left = std::int64_t{v[i].X} - 1;
+      if (v[i].Y < top) top = std::int64_t{v[i].Y} - 1;
+      if (v[i].X > right) right = std::int64_t{v[i].X} + 1;
+      if (v[i].Y > bottom) bottom = std::int64_t{v[i].Y} + 1;
+    }
+    box_ = {left, top, right, bottom};
+    boxVersion_ = Points.Version();
+    boxKnown_ = true;
   }
+  const auto [left, top, right, bottom] = box_;
   Extent = {Wrap32(left), Wrap32(top), Wrap32(right), Wrap32(bottom)};
   const std::int64_t upp = Globe().PrjModel().UnitsPerPixel;
   if (right - left <= upp && bottom - top <= upp) ObjectState |= OS_TOO_SMALL;

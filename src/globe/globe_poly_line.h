@@ -29,6 +29,15 @@ class TGlobePolyLine : public TGlobeObject {
   TLLPointList Points;
   TGlobePen* Pen = nullptr;
   std::uint8_t ClipCode = 0;  // edges to clip against, from the last visibility test
+
+ private:
+  struct TBox {
+    std::int64_t Left, Top, Right, Bottom;
+  };
+  // The vertices' box grown by one GlobeUnit, at Points' version boxVersion_.
+  TBox box_{};
+  std::uint64_t boxVersion_ = 0;
+  bool boxKnown_ = false;
 };
 
 // A closed shape through Points, outlined with Pen, filled with Brush

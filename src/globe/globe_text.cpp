@@ -39,6 +39,11 @@ void TGlobeText::SetAttribute(int index, TGlobeAttribute* attribute) {
   if (auto* font = dynamic_cast<TGlobeFont*>(attribute)) Font = font;
 }
 
+bool TGlobeText::ProjectPoint(int slot, TLLPoint p, int index) {
+  if (!kept_) kept_ = std::make_unique<std::array<TPointMemo, kLocation + 1>>();
+  return Globe().PrjModel().LLToXYKept(p, (*kept_)[static_cast<std::size_t>(slot)], index);
+}
+
 bool TGlobeText::Anchor(TPoint& p) {
   if (!ProjectLocation()) return false;
   p = Globe().PrjModel().Point(0);

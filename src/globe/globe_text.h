@@ -1,6 +1,10 @@
 #pragma once
 
+#include <array>
+#include <memory>
+
 #include "globe/globe_object.h"
+#include "globe/prj_model.h"
 
 namespace meridex {
 
@@ -20,9 +24,15 @@ class TGlobeText : public TGlobeObject {
   TGlobeFont* Font = nullptr;
 
  protected:
+  // Keeps what the projection needs of the corners and the location: a map
+  // has many labels, and each is tested and drawn on every new picture.
+  bool ProjectPoint(int slot, TLLPoint p, int index) override;
   std::int32_t PixelHeight() const { return Font ? Font->PixelHeight() : 0; }
   // Location's pixel, if visible.
   bool Anchor(TPoint& p);
+
+ private:
+  std::unique_ptr<std::array<TPointMemo, kLocation + 1>> kept_;  // made when first drawn
 };
 
 // A dot on Location with its label half a font height to the right.

@@ -36,8 +36,6 @@ struct TLLPoint {
 };
 using TPoint = TLLPoint;
 
-inline TLLPoint MakePoint(std::int32_t x, std::int32_t y) { return {x, y}; }
-
 // A rectangle. For geographic extents Left = west, Top = south, Right = east,
 // Bottom = north (Top < Bottom); for pixel rectangles Right and Bottom are
 // exclusive, as usual on screens.

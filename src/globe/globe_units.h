@@ -54,8 +54,5 @@ long double Hypot(long double a, long double b);
 
 inline std::int32_t Min(std::int32_t a, std::int32_t b) { return a < b ? a : b; }
 inline std::int32_t Max(std::int32_t a, std::int32_t b) { return a > b ? a : b; }
-inline std::string IfThen(bool flag, const std::string& ifTrue, const std::string& ifFalse) {
-  return flag ? ifTrue : ifFalse;
-}
 
 }  // namespace meridex

@@ -20,7 +20,15 @@ class TLLPointList {
   std::int32_t Count() const { return count_; }
   std::int32_t Capacity() const { return static_cast<std::int32_t>(points_.size()); }
   const TLLPoint* Points() const { return points_.data(); }
-  TLLPoint* Points() { return points_.data(); }
+  // The points to change: marks the list changed, so write through the
+  // pointer before the list is next measured or drawn.
+  TLLPoint* MutablePoints() {
+    Touch();
+    return points_.data();
+  }
+  // Changes with every change of the list: what was computed from the
+  // points at one version holds as long as the version stays.
+  std::uint64_t Version() const { return version_; }
 
   // Throws EGlobeException "TLLPointList.Get: Bad Index %d".
   TLLPoint Get(std::int32_t index) const;
@@ -38,8 +46,11 @@ class TLLPointList {
   void WriteToStream(TGlobeWriter& stream) const;
 
  private:
+  void Touch();
+
   std::vector<TLLPoint> points_;  // size() is the capacity
   std::int32_t count_ = 0;
+  std::uint64_t version_ = 0;
 };
 
 // Cached earth coordinates of one object for the spherical view: points on a

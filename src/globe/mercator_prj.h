@@ -12,6 +12,13 @@ class TMercatorPrj : public TFlatPrj {
 
   bool LLToXY(GlobeUnit lon, GlobeUnit lat, int index) override;
   bool XYToLL(int x, int y, int index) override;
+  bool LLToXYKept(TLLPoint p, TPointMemo& memo, int index) override;
+  // As LLToXY point by point, with the heights kept in the cache.
+  int ProjectPointList(const TLLPointList& list, TProjectionCache& cache) override;
+
+ private:
+  // The pixel of a point on the map with Mercator height h.
+  TPoint Pixel(GlobeUnit lon, long double h) const;
 };
 
 }  // namespace meridex

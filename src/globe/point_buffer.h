@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
 #include <vector>
 
 #include "globe/globe_types.h"
@@ -10,8 +9,8 @@ namespace meridex {
 
 // The buffers every projection writes into: Points holds screen points after
 // a forward projection and TLLPoints after an inverse one; Clip is the
-// clipper's work area. One pair is shared by every globe of the process: it
-// is made when the first owner acquires it and freed with the last.
+// clipper's work area. Each globe has its own pair, which its projection
+// models write into.
 //
 // The buffers start at 32,001 entries and grow, never shrink, when a longer
 // point list or a clipped polygon needs more room, so any list can be
@@ -43,8 +42,5 @@ class TPointBuffers {
     return need > have * 2 ? need : have * 2;
   }
 };
-
-// The process's shared buffers, made on the first call while none are held.
-std::shared_ptr<TPointBuffers> AcquirePointBuffers();
 
 }  // namespace meridex

@@ -58,7 +58,7 @@ void TLLPointList::ReadFromStream(TGlobeReader& stream, TLLPoint firstPoint) {
   // Never allocate more points than the rest of the data can hold.
   if ((count - 1u) * MinVertexBytes(mode, scaled) > stream.Remaining()) throw EGlobeEndOfData();
   SetCount(count);
-  TLLPoint* out = Points();
+  TLLPoint* out = MutablePoints();
   out[0] = first;
   std::int32_t a = static_cast<std::int32_t>(first.X / d);
   std::int32_t c = static_cast<std::int32_t>(first.Y / d);

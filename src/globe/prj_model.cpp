@@ -6,7 +6,7 @@
 
 namespace meridex {
 
-TPrjModel::TPrjModel(TProjectionHost& globe) : globe_(globe), buffers_(AcquirePointBuffers()) {}
+TPrjModel::TPrjModel(TProjectionHost& globe) : globe_(globe), buffers_(globe.Buffers()) {}
 
 TPrjModel::~TPrjModel() = default;
 
@@ -20,17 +20,10 @@ void TPrjModel::SetView(GlobeUnit x, GlobeUnit y, long double scale, GlobeUnit z
   globe_.Redraw();
 }
 
-bool TPrjModel::Accept(TLLPoint& last, const TLLPoint& p) const {
-  if (UnitsPerPixel <= 1 || std::llabs(std::int64_t{last.X} - p.X) >= UnitsPerPixel ||
-      std::llabs(std::int64_t{last.Y} - p.Y) >= UnitsPerPixel) {
-    last = p;
-    return true;
-  }
-  return false;
-}
+bool TPrjModel::LLToXYKept(TLLPoint p, TPointMemo&, int index) { return LLToXY(p.X, p.Y, index); }
 
 int TPrjModel::ProjectPointList(const TLLPointList& list, TProjectionCache&) {
-  buffers_->Reserve(static_cast<std::size_t>(list.Count()) + 1);
+  buffers_.Reserve(static_cast<std::size_t>(list.Count()) + 1);
   TLLPoint last{INT32_MAX, INT32_MAX};
   int n = 0;
   const TLLPoint* points = list.Points();
@@ -65,12 +58,12 @@ int TPrjModel::ProjectOutline() {
 }
 
 std::uint8_t TPrjModel::PointsClipCode(int count, bool& visible) {
-  buffers_->Reserve(static_cast<std::size_t>(count < 0 ? 0 : count));
-  return meridex::PointsClipCode(buffers_->Points.data(), count, globe_.ClipRect(), visible);
+  buffers_.Reserve(static_cast<std::size_t>(count < 0 ? 0 : count));
+  return meridex::PointsClipCode(buffers_.Points.data(), count, globe_.ClipRect(), visible);
 }
 
 int TPrjModel::ClipPolyPoints(int count, bool closed, std::uint8_t mask) {
-  return meridex::ClipPolyPoints(*buffers_, count, closed, mask, globe_.ClipRect());
+  return meridex::ClipPolyPoints(buffers_, count, closed, mask, globe_.ClipRect());
 }
 
 }  // namespace meridex

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "globe/clipper.h"
 #include "globe/globe_types.h"
@@ -21,15 +23,47 @@ class TProjectionHost {
   virtual TRect ClipRect() const = 0;
   // The screen's vertical pixels per inch.
   virtual int PixelsPerInch() const = 0;
+  // The buffers the globe's projections write into; they outlive its models.
+  virtual TPointBuffers& Buffers() = 0;
 };
 
-// A globe object's cached 3D coordinates for the spherical view. Empty until
-// the first spherical projection; the object discards it when it must be
-// projected afresh.
-using TProjectionCache = std::unique_ptr<TWorld3DPrjData>;
+// A vertex's earth coordinates for the spherical view, with the vertex
+// they were computed from.
+struct TEarthVertex {
+  TLLPoint Vertex;
+  T3DPoint Earth;
+};
+
+// What a model keeps of one point of an object between paints, so that the
+// next projection of it needs no trigonometry: the sphere its earth
+// coordinates, the Mercator map its height. It remembers the point and the
+// kind of model, and is made afresh when either differs.
+struct TPointMemo {
+  TLLPoint Point;
+  std::uint8_t Kind = 0;  // 0: nothing kept
+  long double A = 0, B = 0, C = 0;
+};
+
+// What a globe object keeps of its projections between paints.
+struct TProjectionCache {
+  // The sphere's earth coordinates of the vertices the zoom keeps (one per
+  // pixel step). Made at the first spherical projection; the object
+  // discards it when it must be projected afresh (after a zoom).
+  std::unique_ptr<TWorld3DPrjData> Decimated;
+  // Every vertex's earth coordinates and Mercator height, which do not
+  // depend on the view and so outlive zooms: a zoom only picks the vertices
+  // again. Each entry remembers its vertex (or latitude), so a vertex that
+  // moved is computed afresh.
+  std::vector<TEarthVertex> Earth;
+  std::vector<GlobeUnit> MercatorLatitudes;
+  std::vector<long double> MercatorHeights;
+
+  // What the object gives up when its extent is recomputed.
+  void Discard() { Decimated.reset(); }
+};
 
 // A projection: turns TLLPoints (GlobeUnits) into pixel positions of the
-// globe control and back. Every result goes to the shared point buffer, at
+// globe control and back. Every result goes to the globe's point buffer, at
 // the index the caller passes. A model does not draw and does not own the
 // globe; it carries the view (rotations, scale, centre).
 class TPrjModel {
@@ -51,6 +85,9 @@ class TPrjModel {
   // Writes the pixel of (lon, lat) to entry index and returns true when the
   // point is visible; otherwise leaves the entry alone.
   virtual bool LLToXY(GlobeUnit lon, GlobeUnit lat, int index) = 0;
+  // The same for a point of an object that keeps memo for it: the result is
+  // exactly LLToXY's.
+  virtual bool LLToXYKept(TLLPoint p, TPointMemo& memo, int index);
   // Writes the TLLPoint under pixel (x, y) to entry index and returns true
   // when the pixel lies on the globe or map; otherwise writes nothing.
   virtual bool XYToLL(int x, int y, int index) = 0;
@@ -62,8 +99,8 @@ class TPrjModel {
   // Clips entries 0..count-1 against the globe's clip rectangle.
   int ClipPolyPoints(int count, bool closed, std::uint8_t mask);
 
-  TLLPoint& Point(int index) { return buffers_->At(static_cast<std::size_t>(index)); }
-  TPointBuffers& Buffers() { return *buffers_; }
+  TLLPoint& Point(int index) { return buffers_.At(static_cast<std::size_t>(index)); }
+  TPointBuffers& Buffers() { return buffers_; }
   TProjectionHost& Globe() { return globe_; }
 
   // West, south, east, north limits in GlobeUnits.
@@ -78,12 +115,20 @@ class TPrjModel {
   std::int32_t UnitsPerPixel = 0;  // GlobeUnits per pixel, rounded
 
  protected:
-  // Whether a point is far enough from the last accepted one to be projected.
-  bool Accept(TLLPoint& last, const TLLPoint& p) const;
+  // Whether a point is far enough from the last accepted one to be projected
+  // (inline: every vertex of every line passes here after a zoom).
+  bool Accept(TLLPoint& last, const TLLPoint& p) const {
+    if (UnitsPerPixel <= 1 || std::llabs(std::int64_t{last.X} - p.X) >= UnitsPerPixel ||
+        std::llabs(std::int64_t{last.Y} - p.Y) >= UnitsPerPixel) {
+      last = p;
+      return true;
+    }
+    return false;
+  }
 
  private:
   TProjectionHost& globe_;
-  std::shared_ptr<TPointBuffers> buffers_;
+  TPointBuffers& buffers_;
 };
 
 }  // namespace meridex

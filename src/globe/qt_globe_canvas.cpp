@@ -82,16 +82,26 @@ QFont CreateGlobeFont(const TLogFont& font) {
   return q;
 }
 
-QFont CreateGlobeFont(const std::string& name, int height, std::uint8_t style, int angle) {
-  return CreateGlobeFont(GlobeLogFont(name, height, style, angle));
+TQtGlobeCanvas::TQtGlobeCanvas(QImage& image)
+    : ownPainter_(std::in_place, &image),
+      painter_(&*ownPainter_),
+      clip_{0, 0, static_cast<int>(image.width() / image.devicePixelRatio()),
+            static_cast<int>(image.height() / image.devicePixelRatio())} {
+  Setup();
 }
 
-TQtGlobeCanvas::TQtGlobeCanvas(QImage& image)
-    : painter_(&image), clip_{0, 0, image.width(), image.height()}, textColor_(Qt::black) {
-  painter_.setRenderHint(QPainter::Antialiasing, false);
-  painter_.setRenderHint(QPainter::TextAntialiasing, false);
+TQtGlobeCanvas::TQtGlobeCanvas(QPainter& painter, const TRect& clip)
+    : painter_(&painter), clip_(clip) {
+  Setup();
+}
+
+void TQtGlobeCanvas::Setup() {
+  textColor_ = Qt::black;
+  painter_->setRenderHint(QPainter::Antialiasing, false);
+  painter_->setRenderHint(QPainter::TextAntialiasing, false);
   pen_ = QPen(Qt::black, 0);
-  painter_.setPen(pen_);
+  painter_->setPen(pen_);
+  painter_->setBrush(Qt::white);
 }
 
 const QFont& TQtGlobeCanvas::Font() {
@@ -100,11 +110,13 @@ const QFont& TQtGlobeCanvas::Font() {
   return *font_;
 }
 
-TQtGlobeCanvas::~TQtGlobeCanvas() { painter_.end(); }
+TQtGlobeCanvas::~TQtGlobeCanvas() {
+  if (ownPainter_) ownPainter_->end();
+}
 
 void TQtGlobeCanvas::SetClipRect(const TRect& clip) {
   clip_ = clip;
-  painter_.setClipRect(QRect(clip.Left, clip.Top, clip.Right - clip.Left, clip.Bottom - clip.Top));
+  painter_->setClipRect(QRect(clip.Left, clip.Top, clip.Right - clip.Left, clip.Bottom - clip.Top));
 }
 
 void TQtGlobeCanvas::SetPen(const TPenSpec& pen) {
@@ -113,19 +125,19 @@ void TQtGlobeCanvas::SetPen(const TPenSpec& pen) {
   penSpec_ = pen;
   // Width 0 and 1 are both the thinnest line.
   pen_ = QPen(ToQColor(pen.Color), pen.Width <= 1 ? 0 : pen.Width, ToQt(pen.Style));
-  painter_.setPen(pen_);
+  painter_->setPen(pen_);
 }
 
 void TQtGlobeCanvas::SetPenColor(TColor color) {
   if (penSpec_) penSpec_->Color = color;
   pen_.setColor(ToQColor(color));
-  painter_.setPen(pen_);
+  painter_->setPen(pen_);
 }
 
 void TQtGlobeCanvas::SetBrush(const TBrushSpec& brush) {
   if (brushSpec_ && *brushSpec_ == brush) return;
   brushSpec_ = brush;
-  painter_.setBrush(QBrush(ToQColor(brush.Color), ToQt(brush.Style)));
+  painter_->setBrush(QBrush(ToQColor(brush.Color), ToQt(brush.Style)));
 }
 
 void TQtGlobeCanvas::SetFont(const TLogFont& font, TColor color) {
@@ -144,42 +156,47 @@ const QPoint* TQtGlobeCanvas::ToQPoints(const TPoint* points, int count) {
 
 void TQtGlobeCanvas::Polygon(const TPoint* points, int count) {
   if (count < 2) return;
-  painter_.drawPolygon(ToQPoints(points, count), count, Qt::OddEvenFill);
+  painter_->drawPolygon(ToQPoints(points, count), count, Qt::OddEvenFill);
 }
 
 void TQtGlobeCanvas::Polyline(const TPoint* points, int count) {
   if (count < 2) return;
-  painter_.drawPolyline(ToQPoints(points, count), count);
+  painter_->drawPolyline(ToQPoints(points, count), count);
 }
 
 void TQtGlobeCanvas::SetPixel(int x, int y, TColor color) {
-  painter_.fillRect(QRect(x, y, 1, 1), ToQColor(color));
+  painter_->fillRect(QRect(x, y, 1, 1), ToQColor(color));
 }
 
 void TQtGlobeCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   const int left = std::min(x1, x2), right = std::max(x1, x2);
   const int top = std::min(y1, y2), bottom = std::max(y1, y2);
-  painter_.drawEllipse(QRect(left, top, right - left, bottom - top));
+  painter_->drawEllipse(QRect(left, top, right - left, bottom - top));
 }
 
 void TQtGlobeCanvas::TextOut(int x, int y, const std::string& text) {
   const QString q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   const QFontMetrics metrics(Font());
-  painter_.save();
-  painter_.setFont(Font());
-  painter_.translate(x, y);
-  if (escapement_ != 0) painter_.rotate(-escapement_ / 10.0);  // counter-clockwise on screen
+  painter_->save();
+  painter_->setFont(Font());
+  painter_->translate(x, y);
+  if (escapement_ != 0) painter_->rotate(-escapement_ / 10.0);  // counter-clockwise on screen
   if (bkMode_ == TBkMode::Opaque)
-    painter_.fillRect(QRect(0, 0, metrics.horizontalAdvance(q), metrics.height()), Qt::white);
-  painter_.setPen(textColor_);
-  painter_.drawText(0, metrics.ascent(), q);
-  painter_.restore();
+    painter_->fillRect(QRect(0, 0, metrics.horizontalAdvance(q), metrics.height()), Qt::white);
+  painter_->setPen(textColor_);
+  painter_->drawText(0, metrics.ascent(), q);
+  painter_->restore();
 }
 
 TPoint TQtGlobeCanvas::TextExtent(const std::string& text) {
   const QString q = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
   const QFontMetrics metrics(Font());
   return {metrics.horizontalAdvance(q), metrics.height()};
+}
+
+void TQtGlobeCanvas::FillRect(const TRect& rect) {
+  painter_->fillRect(QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top),
+                     painter_->brush());
 }
 
 TBkMode TQtGlobeCanvas::SetBkMode(TBkMode mode) {

@@ -16,17 +16,22 @@ namespace meridex {
 // for the classic Windows faces), the pixel height, weight, italic,
 // underline and strike-out. The escapement is applied when text is drawn.
 QFont CreateGlobeFont(const TLogFont& font);
-// The same from the globe font's values (a height of 0 is taken as 1).
-QFont CreateGlobeFont(const std::string& name, int height, std::uint8_t style, int angle);
 
 QColor ToQColor(TColor color);
 
-// Draws on a QImage with QPainter (no antialiasing, like the screen
-// drawing it stands in for). The image must outlive the canvas.
+// Draws with QPainter (no antialiasing, like the screen drawing it stands
+// in for): on a QImage, which must outlive the canvas, or through a painter
+// that is already active (a widget's during its paint event). Coordinates
+// are logical pixels: an image of a higher device pixel ratio is drawn on
+// at its full resolution.
 class TQtGlobeCanvas : public TGlobeCanvas {
  public:
   explicit TQtGlobeCanvas(QImage& image);
+  // clip: the painter's device area to draw on, in logical pixels.
+  TQtGlobeCanvas(QPainter& painter, const TRect& clip);
   ~TQtGlobeCanvas() override;
+  TQtGlobeCanvas(const TQtGlobeCanvas&) = delete;
+  TQtGlobeCanvas& operator=(const TQtGlobeCanvas&) = delete;
 
   // Limits drawing to clip (pixels, Right and Bottom exclusive).
   void SetClipRect(const TRect& clip);
@@ -41,16 +46,20 @@ class TQtGlobeCanvas : public TGlobeCanvas {
   void Ellipse(int x1, int y1, int x2, int y2) override;
   void TextOut(int x, int y, const std::string& text) override;
   TPoint TextExtent(const std::string& text) override;
+  void FillRect(const TRect& rect) override;
   TBkMode SetBkMode(TBkMode mode) override;
   TRect ClipRect() const override { return clip_; }
 
-  QPainter& Painter() { return painter_; }
+  QPainter& Painter() { return *painter_; }
 
  private:
   const QPoint* ToQPoints(const TPoint* points, int count);
   const QFont& Font();
 
-  QPainter painter_;
+  void Setup();
+
+  std::optional<QPainter> ownPainter_;
+  QPainter* painter_;
   TRect clip_;
   QPen pen_;
   std::optional<TPenSpec> penSpec_;  // what pen_ was made from; none at first

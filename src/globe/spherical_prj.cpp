@@ -1,8 +1,9 @@
 #include "globe/spherical_prj.h"
 
-#include <bit>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "globe/globe_units.h"
 
@@ -47,34 +48,67 @@ void TSphericalPrj::SetView(GlobeUnit x, GlobeUnit y, long double scale, GlobeUn
 
 void TSphericalPrj::SinCosGU(GlobeUnit angle, long double& sin, long double& cos) {
   const std::uint32_t hash = static_cast<std::uint32_t>(angle) * 2654435761u;
-  TrigEntry& e = trig_[hash >> 19];  // 8,192 entries
-  if (!e.valid || e.angle != angle) {
-    SinCos(angle * RADIANS_PER_GU, e.sin, e.cos);
-    e.angle = angle;
-    e.valid = true;
+  TrigEntry* set = &trig_[2 * (hash >> trigShift_)];
+  if (!(set[0].valid && set[0].angle == angle)) {
+    if (set[1].valid && set[1].angle == angle) {
+      std::swap(set[0], set[1]);
+    } else {
+      set[1] = set[0];
+      SinCos(angle * RADIANS_PER_GU, set[0].sin, set[0].cos);
+      set[0].angle = angle;
+      set[0].valid = true;
+      ++trigMisses_;
+    }
   }
-  sin = e.sin;
-  cos = e.cos;
+  sin = set[0].sin;
+  cos = set[0].cos;
+  if (++trigLookups_ == 1u << 16) {
+    // More than one miss in eight: twice the sets (forgetting the angles).
+    if (trigMisses_ > trigLookups_ / 8 && trigShift_ > 16) {
+      --trigShift_;
+      trig_.assign(2 * (std::size_t{1} << (32 - trigShift_)), TrigEntry{});
+    }
+    trigLookups_ = trigMisses_ = 0;
+  }
 }
 
 bool TSphericalPrj::LLToXY(GlobeUnit lon, GlobeUnit lat, int index) {
-  long double sinLon, cosLon, sinLat, cosLat;
-  SinCosGU(lon, sinLon, cosLon);
-  SinCosGU(lat, sinLat, cosLat);
-  return Project(sinLon, cosLon, sinLat, cosLat, index);
+  for (auto [angle, last] : {std::pair{lon, &lastLon_}, std::pair{lat, &lastLat_}}) {
+    if (!last->valid || last->angle != angle) {
+      SinCosGU(angle, last->sin, last->cos);
+      last->angle = angle;
+      last->valid = true;
+    }
+  }
+  return Project(lastLon_.sin, lastLon_.cos, lastLat_.sin, lastLat_.cos, index);
 }
 
 bool TSphericalPrj::Project(long double sinLon, long double cosLon, long double sinLat,
                             long double cosLat, int index) {
   const long double r = EARTH_RADIUS;
-  const EarthPoint p{r * cosLat * cosLon, r * sinLat, r * cosLat * sinLon};
+  return ProjectEarth(r * cosLat * cosLon, r * sinLat, r * cosLat * sinLon, index);
+}
+
+bool TSphericalPrj::ProjectEarth(long double x, long double y, long double z, int index) {
   const TMatrix3& m = ViewMatrix;
-  const long double depth = p.x * m[6] + p.y * m[7] + p.z * m[8];
+  const long double depth = x * m[6] + y * m[7] + z * m[8];
   if (!(depth < 0)) return false;  // the limb itself is not visible
-  const long double fx = p.x * m[0] + p.y * m[1] + p.z * m[2];
-  const long double fy = p.x * m[3] + p.y * m[4] + p.z * m[5];
+  const long double fx = x * m[0] + y * m[1] + z * m[2];
+  const long double fy = x * m[3] + y * m[4] + z * m[5];
   Point(index) = {Wrap32(Round64(fx) + CenterX), Wrap32(Round64(fy) + CenterY)};
   return true;
+}
+
+bool TSphericalPrj::LLToXYKept(TLLPoint p, TPointMemo& memo, int index) {
+  constexpr std::uint8_t kEarth = 1;
+  if (memo.Kind != kEarth || !(memo.Point == p)) {
+    long double sinLon, cosLon, sinLat, cosLat;
+    SinCosGU(p.X, sinLon, cosLon);
+    SinCosGU(p.Y, sinLat, cosLat);
+    const long double r = EARTH_RADIUS;
+    memo = {p, kEarth, r * cosLat * cosLon, r * sinLat, r * cosLat * sinLon};
+  }
+  return ProjectEarth(memo.A, memo.B, memo.C, index);
 }
 
 bool TSphericalPrj::XYToLL(int x, int y, int index) {
@@ -106,16 +140,28 @@ int TSphericalPrj::ProjectOutline() {
 }
 
 void TSphericalPrj::BuildCache(const TLLPointList& list, TProjectionCache& cache) const {
-  cache = std::make_unique<TWorld3DPrjData>(list.Count());
+  const std::int32_t count = list.Count();
+  const TLLPoint* points = list.Points();
+  std::vector<TEarthVertex>& earth = cache.Earth;
+  if (earth.size() != static_cast<std::size_t>(count)) {
+    earth.resize(static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i)  // no entry matches its vertex yet
+      earth[static_cast<std::size_t>(i)].Vertex = {~points[i].X, points[i].Y};
+  }
+  cache.Decimated = std::make_unique<TWorld3DPrjData>(count);
+  T3DPoint* out = cache.Decimated->Points.data();
   TLLPoint last{INT32_MAX, INT32_MAX};
   std::int32_t n = 0;
-  const TLLPoint* points = list.Points();
-  for (std::int32_t i = 0; i < list.Count(); ++i) {
+  for (std::int32_t i = 0; i < count; ++i) {
     if (!Accept(last, points[i])) continue;
-    const EarthPoint e = ToEarth(points[i].X, points[i].Y);
-    cache->Points[static_cast<std::size_t>(n++)] = {Round32(e.x), Round32(e.y), Round32(e.z)};
+    TEarthVertex& e = earth[static_cast<std::size_t>(i)];
+    if (!(e.Vertex == points[i])) {
+      const EarthPoint p = ToEarth(points[i].X, points[i].Y);
+      e = {points[i], {Round32(p.x), Round32(p.y), Round32(p.z)}};
+    }
+    out[n++] = e.Earth;
   }
-  cache->Truncate(n);
+  cache.Decimated->Truncate(n);
 }
 
 namespace {
@@ -137,11 +183,36 @@ inline double DoubleError(const long double* row) {
   return static_cast<double>(t) * 0x1p-17;
 }
 
-// a when pick, else b, without a branch.
-inline double Select(bool pick, double a, double b) {
-  const std::uint64_t mask = 0 - static_cast<std::uint64_t>(pick);
-  return std::bit_cast<double>((std::bit_cast<std::uint64_t>(a) & mask) |
-                               (std::bit_cast<std::uint64_t>(b) & ~mask));
+// The doubles of up to kBlock cached points: the pixel offsets, their
+// nearest integers, and whether the point is clearly in front with neither
+// offset near a half pixel. Compiled also for processors with AVX2 (picked
+// at run time), which do several points at once; the results are used only
+// where they provably decide what the extended arithmetic would, so both
+// versions give the same pixels.
+constexpr int kBlock = 256;
+struct TBlock {
+  double fx[kBlock], fy[kBlock], rx[kBlock], ry[kBlock];
+  std::int64_t sure[kBlock];
+};
+
+__attribute__((target_clones("arch=x86-64-v3", "default"))) void MultiplyBlock(
+    const T3DPoint* __restrict p, int m, const double* __restrict d, double errDepth, double halfX,
+    double halfY, TBlock& __restrict out) {
+  // Adding and taking away 1.5 * 2^52 rounds to the nearest integer, ties to
+  // even, for offsets below 2^51 pixels.
+  constexpr double kRound = 6755399441055744.0;
+  for (int k = 0; k < m; ++k) {
+    const double x = p[k].X, y = p[k].Y, z = p[k].Z;
+    const double depth = x * d[6] + y * d[7] + z * d[8];
+    const double fx = x * d[0] + y * d[1] + z * d[2];
+    const double fy = x * d[3] + y * d[4] + z * d[5];
+    const double rx = (fx + kRound) - kRound, ry = (fy + kRound) - kRound;
+    out.fx[k] = fx;
+    out.fy[k] = fy;
+    out.rx[k] = rx;
+    out.ry[k] = ry;
+    out.sure[k] = (depth < -errDepth) & (std::fabs(fx - rx) < halfX) & (std::fabs(fy - ry) < halfY);
+  }
 }
 
 // The cached points times the view matrix, into out; returns the count.
@@ -155,8 +226,9 @@ inline double Select(bool pick, double a, double b) {
 // point is done again in extended precision, as are all points behind the
 // globe, which are pushed onto the limb.
 //
-// Small: the radius is far below the 64-bit limit, so offsets (all within
-// the radius, or pushed onto it) round without a range check.
+// Small: the radius is below 2^50 pixels (always, within the scale limits),
+// so offsets (all within the radius, or pushed onto it) round without a
+// range check, also by adding and taking away 1.5 * 2^52.
 template <bool Small>
 int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, long double radius,
                  std::int64_t cx, std::int64_t cy, TLLPoint* out) {
@@ -171,43 +243,70 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, long 
                d8 = static_cast<double>(m[8]);
   const double errX = DoubleError(rowX), errY = DoubleError(rowY);
   const double errDepth = DoubleError(rowDepth);
+  // A coordinate this close to the nearest integer rounds the same way in
+  // both precisions.
+  const double halfX = 0.5 - errX, halfY = 0.5 - errY;
+  // A distance to the last point kept within this of one pixel may decide
+  // the dropping differently in the two precisions (the last point's
+  // doubles are within the same error, and 2^-38 covers the rounding of the
+  // subtraction for distances up to 3 pixels; beyond, nothing is near one).
+  const double stepX = 2 * errX + 0x1p-38, stepY = 2 * errY + 0x1p-38;
   // The last point kept: exactly (lastX, lastY) when lastExact, else the
-  // extended product of point lastIndex; (lastXd, lastYd) is always within
-  // (lastErrX, lastErrY) of it.
+  // extended product of point lastIndex.
   long double lastX = 2147483647.0L, lastY = 2147483647.0L;
   bool lastExact = true;
   std::int32_t lastIndex = 0;
-  double lastXd = 2147483647.0, lastYd = 2147483647.0, lastErrX = 0, lastErrY = 0;
+  // The point before, in doubles, when it was kept (the usual case).
+  bool prevKept = false;
+  double prevXd = 0, prevYd = 0;
   int n = 0;
+  const double d[9] = {d0, d1, d2, d3, d4, d5, d6, d7, d8};
+  TBlock block;
+  std::int32_t blockStart = 0, blockEnd = 0;  // the points in block
   for (std::int32_t j = 0; j < count; ++j) {
     const T3DPoint& q = p[j];
     if constexpr (Small) {
-      const double x = q.X, y = q.Y, z = q.Z;
-      const double depth = x * d6 + y * d7 + z * d8;
-      const double fx = x * d0 + y * d1 + z * d2;
-      const double fy = x * d3 + y * d4 + z * d5;
-      const std::int64_t ix = std::llrint(fx), iy = std::llrint(fy);
-      const double dx = std::fabs(lastXd - fx), dy = std::fabs(lastYd - fy);
-      // 2^-40 (d + 1) covers the rounding of the subtraction itself. The
-      // tests are combined without branches: all but a few points pass.
-      const bool sure = (depth < -errDepth) &
-                        (0.5 - std::fabs(fx - static_cast<double>(ix)) > errX) &
-                        (0.5 - std::fabs(fy - static_cast<double>(iy)) > errY) &
-                        (std::fabs(dx - 1) > errX + lastErrX + 0x1p-40 * (dx + 1)) &
-                        (std::fabs(dy - 1) > errY + lastErrY + 0x1p-40 * (dy + 1));
+      if (j >= blockEnd) {
+        blockStart = j;
+        blockEnd = j + std::min<std::int32_t>(kBlock, count - j);
+        MultiplyBlock(p + j, blockEnd - j, d, errDepth, halfX, halfY, block);
+      }
+      const int k = j - blockStart;
+      const double fx = block.fx[k], fy = block.fy[k];
+      // The last point kept in doubles, within (errX, errY) of it: the point
+      // before when that was kept, so that the distance waits for nothing
+      // decided in the iteration before and the processor overlaps the
+      // points; otherwise made again (a double product is the same every
+      // time; an extended value's nearest double is within 2^-53 of it).
+      double bx = prevXd, by = prevYd;
+      if (!prevKept) {
+        if (lastExact) {
+          bx = static_cast<double>(lastX);
+          by = static_cast<double>(lastY);
+        } else {
+          const T3DPoint& l = p[lastIndex];
+          const double lx = l.X, ly = l.Y, lz = l.Z;
+          bx = lx * d0 + ly * d1 + lz * d2;
+          by = lx * d3 + ly * d4 + lz * d5;
+        }
+      }
+      const double dx = std::fabs(bx - fx), dy = std::fabs(by - fy);
+      // Combined without branches: all but a few points pass.
+      const bool sure = (block.sure[k] != 0) & ((dx > 1 + stepX) | (dx < 1 - stepX)) &
+                        ((dy > 1 + stepY) | (dy < 1 - stepY));
       if (sure) [[likely]] {
         // A point within a pixel of the last one is dropped. Without a
         // branch (the entry is overwritten by the next point kept): in a
         // detailed coastline about every other point goes either way.
         const bool keep = (dx >= 1) | (dy >= 1);
-        out[n] = {Wrap32(ix + cx), Wrap32(iy + cy)};
+        out[n] = {Wrap32(static_cast<std::int64_t>(block.rx[k]) + cx),
+                  Wrap32(static_cast<std::int64_t>(block.ry[k]) + cy)};
         n += keep;
         lastExact = lastExact & !keep;
         lastIndex = keep ? j : lastIndex;
-        lastXd = Select(keep, fx, lastXd);
-        lastYd = Select(keep, fy, lastYd);
-        lastErrX = Select(keep, errX, lastErrX);
-        lastErrY = Select(keep, errY, lastErrY);
+        prevKept = keep;
+        prevXd = fx;
+        prevYd = fy;
         continue;
       }
     }
@@ -231,14 +330,11 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, long 
       }
       j += 32;
     }
+    prevKept = false;
     if (std::fabs(lastX - fx) < 1 && std::fabs(lastY - fy) < 1) continue;  // same pixel
     out[n++] = {Wrap32(round(fx) + cx), Wrap32(round(fy) + cy)};
     lastX = fx;
     lastY = fy;
-    lastXd = static_cast<double>(fx);
-    lastYd = static_cast<double>(fy);
-    lastErrX = 0x1p-52 * std::fabs(lastXd);
-    lastErrY = 0x1p-52 * std::fabs(lastYd);
   }
   return n;
 }
@@ -246,14 +342,15 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, long 
 }  // namespace
 
 int TSphericalPrj::ProjectPointList(const TLLPointList& list, TProjectionCache& cache) {
-  if (!cache) BuildCache(list, cache);
+  if (!cache.Decimated) BuildCache(list, cache);
+  const TWorld3DPrjData& data = *cache.Decimated;
   TPointBuffers& buffers = Buffers();
-  buffers.Reserve(static_cast<std::size_t>(cache->Count) + 1);
-  const T3DPoint* p = cache->Points.data();
-  if (RadiusPixels < 1e18L)
-    return ProjectCache<true>(p, cache->Count, ViewMatrix, RadiusPixels, CenterX, CenterY,
+  buffers.Reserve(static_cast<std::size_t>(data.Count) + 1);
+  const T3DPoint* p = data.Points.data();
+  if (RadiusPixels < 0x1p50L)
+    return ProjectCache<true>(p, data.Count, ViewMatrix, RadiusPixels, CenterX, CenterY,
                               buffers.Points.data());
-  return ProjectCache<false>(p, cache->Count, ViewMatrix, RadiusPixels, CenterX, CenterY,
+  return ProjectCache<false>(p, data.Count, ViewMatrix, RadiusPixels, CenterX, CenterY,
                              buffers.Points.data());
 }
 

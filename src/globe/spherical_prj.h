@@ -23,6 +23,7 @@ class TSphericalPrj : public TPrjModel {
   // view matrix; hidden stretches run along the limb.
   int ProjectPointList(const TLLPointList& list, TProjectionCache& cache) override;
   bool LLToXY(GlobeUnit lon, GlobeUnit lat, int index) override;
+  bool LLToXYKept(TLLPoint p, TPointMemo& memo, int index) override;
   bool XYToLL(int x, int y, int index) override;
   // 90 points on the limb, 4 degrees apart.
   int ProjectOutline() override;
@@ -36,8 +37,11 @@ class TSphericalPrj : public TPrjModel {
   // LLToXY from the sines and cosines of the longitude and latitude.
   bool Project(long double sinLon, long double cosLon, long double sinLat, long double cosLat,
                int index);
+  // LLToXY from the earth coordinates.
+  bool ProjectEarth(long double x, long double y, long double z, int index);
   // Sine and cosine of an angle in GlobeUnits, remembered: the same corner
-  // and grid angles come back on every redraw.
+  // and grid angles come back on every redraw (a map's thousands of objects
+  // have a few angles each).
   void SinCosGU(GlobeUnit angle, long double& sin, long double& cos);
 
   struct TrigEntry {
@@ -45,7 +49,14 @@ class TSphericalPrj : public TPrjModel {
     bool valid = false;
     long double sin = 0, cos = 1;
   };
-  std::vector<TrigEntry> trig_ = std::vector<TrigEntry>(8192);
+  // Sets of two, the one used last first; the table grows while it misses
+  // often (many objects), up to 65,536 sets.
+  std::vector<TrigEntry> trig_ = std::vector<TrigEntry>(2 * 4096);
+  int trigShift_ = 20;  // 32 - log2(sets)
+  std::uint32_t trigLookups_ = 0, trigMisses_ = 0;
+  // The longitude and latitude of the last LLToXY: lines along a meridian or
+  // a parallel, and the corners of a rectangle, repeat one of them.
+  TrigEntry lastLon_, lastLat_;
 };
 
 }  // namespace meridex

@@ -17,7 +17,7 @@ constexpr GlobeUnit k30N = 162000000;
 
 class LayerTest : public ::testing::Test {
  protected:
-  void SetUp() override { globe.dataDirectory = dir.path().string(); }
+  void SetUp() override { globe.SetDataDirectory(dir.path().string()); }
 
   // Writes bytes as name in the data directory and loads it.
   void Load(const std::string& name, const std::vector<std::uint8_t>& bytes) {
@@ -229,8 +229,13 @@ TEST_F(LayerTest, ProgressIsReportedEveryThousandRecords) {
 }
 
 TEST_F(LayerTest, ProfileSectionSetsTheLayer) {
-  test::MemoryProfile profile;
-  globe.profile = &profile;
+  // The globe's profile, opened afresh with each text.
+  const auto useProfile = [&](const std::string& text) {
+    dir.write("globe.prf", std::vector<std::uint8_t>(text.begin(), text.end()));
+    globe.SetProfileName("");
+    globe.SetProfileName((dir / "globe.prf").string());
+  };
+  useProfile("[Global Settings]\n");
   const auto file = ByteBuilder().i16(0x220).i16(1).i16(0).bytes;
   Load("roads.dat", file);  // no section: the settings after Clear
   EXPECT_EQ(layer.Name, "roads");
@@ -241,12 +246,9 @@ TEST_F(LayerTest, ProfileSectionSetsTheLayer) {
   EXPECT_EQ(layer.ZoomUnits, TGlobeUnits::NauticalMile);
   EXPECT_EQ(layer.ZoomMin, 0);
 
-  profile.Set("ROADS.DAT", "name", "Main roads");
-  profile.Set("roads.dat", "Visible", "0");
-  profile.Set("roads.dat", "Animated", "7");
-  profile.Set("roads.dat", "ZoomUnits", "km");
-  profile.Set("roads.dat", "ZoomMin", "100");
-  profile.Set("roads.dat", "MaxFontHeight", "12");
+  useProfile(
+      "[ROADS.DAT]\nname=Main roads\nVisible=0\n"
+      "Animated=7\nzoomunits=km\nZoomMin=100\nMaxFontHeight=0xC\n");
   Load("roads.dat", file);
   EXPECT_EQ(layer.Name, "Main roads");
   EXPECT_FALSE(layer.Visible);
@@ -255,7 +257,7 @@ TEST_F(LayerTest, ProfileSectionSetsTheLayer) {
   EXPECT_EQ(layer.ZoomMin, 100);
   EXPECT_EQ(layer.MaxFontHeight, 12);
 
-  profile.Set("roads.dat", "ZoomUnits", "furlong");
+  useProfile("[roads.dat]\nZoomUnits=furlong\n");
   EXPECT_EQ(LoadError("roads.dat", file), "StrToUnits: Unknown Units furlong");
 }
 
@@ -277,9 +279,9 @@ TEST_F(DrawnLayerTest, ZoomLimitsAreInZoomUnits) {
   layer.ZoomUnits = TGlobeUnits::Kilometer;
   layer.ZoomMin = 100;  // 4,859,611 GlobeUnits
   EXPECT_TRUE(layer.IsDrawable());
-  globe.SetView(k30N, -486000000, 1e-4L, 0, 150, 150);  // 3,000,000 GU across
+  globe.SetScale(1e-4L);  // 3,000,000 GU across
   EXPECT_FALSE(layer.IsDrawable());
-  globe.SetView(k30N, -486000000, 5e-5L, 0, 150, 150);  // 6,000,000 GU across
+  globe.SetScale(5e-5L);  // 6,000,000 GU across
   EXPECT_TRUE(layer.IsDrawable());
   layer.ZoomMax = 50;  // 2,429,806 GlobeUnits
   EXPECT_FALSE(layer.IsDrawable());
@@ -319,18 +321,17 @@ TEST_F(DrawnLayerTest, RenderRunsTheStateBits) {
   EXPECT_EQ(polygons, 3);  // the globe disc, near and self
   // A paint that needs nothing recomputed draws the visible objects again.
   globe.canvas.calls.clear();
-  globe.viewChanged = false;
-  globe.redrawNeeded = false;
+  ASSERT_FALSE(globe.NeedsRender());
   layer.Render();
   EXPECT_EQ(globe.canvas.calls.size(), 4u);  // near: pen, brush, polygon; self: polygon
 }
 
 TEST_F(DrawnLayerTest, ProgressiveCopiesAtMultiplesOf255AfterTheDeadline) {
   for (int i = 0; i < 600; ++i) CreateIn<TGlobeText>(layer)->Location = {0, k30N};
-  globe.tickStep = 300;
+  globe.clock.step = 300;
   layer.Render();  // clock: 1000 (deadline 1500), 1300 at 0, 1600 at 255 -> copy, 1900, 2200 at 510
   EXPECT_EQ(globe.copies, (std::vector<std::uint64_t>{1600}));
-  globe.progressiveDisplay = false;
+  globe.ProgressiveDisplay = false;
   globe.copies.clear();
   layer.Render();
   EXPECT_TRUE(globe.copies.empty());

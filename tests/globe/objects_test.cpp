@@ -43,9 +43,13 @@ TEST_F(ObjectsTest, SetLocationWrapsOnlyAtAndBeyondTheEastAndNorthLimits) {
   EXPECT_EQ(text->Location, (TLLPoint{-1000000000, -500000000}));
   text->SetLocation({971999999, 485999999});
   EXPECT_EQ(text->Location, (TLLPoint{971999999, 485999999}));
+  // An animated layer's object repaints the window; the picture stays.
   layer.Animated = true;
+  globe.Paint();
+  const int repaints = globe.repaints;
   text->SetLocation({1, 2});
-  EXPECT_EQ(globe.repaints, 1);
+  EXPECT_EQ(globe.repaints, repaints + 1);
+  EXPECT_FALSE(globe.RedrawNeeded());
 }
 
 TEST_F(ObjectsTest, LinesMoveTheirVerticesWithTheLocation) {
@@ -120,16 +124,44 @@ TEST_F(ObjectsTest, LineExtentGrowsByOneUnitAndCentresTheLocation) {
   line->Points.Add({0, 0});
   line->Points.Add({10, 20});
   line->Points.Add({-5, 7});
-  line->ProjectionCache = std::make_unique<TWorld3DPrjData>(3);
+  line->ProjectionCache.Decimated = std::make_unique<TWorld3DPrjData>(3);
   line->CalcExtent();
   EXPECT_EQ(line->Extent, (TRect{-6, -1, 11, 21}));
   EXPECT_EQ(line->Location, (TLLPoint{2, 10}));
-  EXPECT_FALSE(line->ProjectionCache);
+  EXPECT_FALSE(line->ProjectionCache.Decimated);
   EXPECT_TRUE(line->ObjectState & OS_TOO_SMALL);  // far below one pixel
   auto* empty = Make<TGlobePolyLine>("e");
   empty->CalcExtent();
   EXPECT_EQ(empty->Extent, (TRect{2147483647, 2147483647, -2147483647, -2147483647}));
   EXPECT_EQ(empty->Location, (TLLPoint{0, 0}));
+}
+
+TEST_F(ObjectsTest, LineExtentFollowsEveryChangeOfTheVertices) {
+  auto* line = Make<TGlobePolyLine>("l");
+  line->Points.Add({0, 0});
+  line->Points.Add({10, 20});
+  line->CalcExtent();
+  EXPECT_EQ(line->Extent, (TRect{-1, -1, 11, 21}));
+  line->CalcExtent();  // nothing changed: the same box
+  EXPECT_EQ(line->Extent, (TRect{-1, -1, 11, 21}));
+  line->Points.Set(0, {-100, 0});
+  line->CalcExtent();
+  EXPECT_EQ(line->Extent, (TRect{-101, -1, 11, 21}));
+  line->Points.MutablePoints()[1] = {10, 200};
+  line->CalcExtent();
+  EXPECT_EQ(line->Extent, (TRect{-101, -1, 11, 201}));
+  line->Points.Add({500, 0});
+  line->CalcExtent();
+  EXPECT_EQ(line->Extent.Right, 501);
+  line->SetLocation({line->Location.X + 1000, line->Location.Y});
+  line->CalcExtent();
+  EXPECT_EQ(line->Extent.Right, 1501);
+  // Another list of the same size is not mistaken for the first.
+  auto* other = Make<TGlobePolyLine>("o");
+  other->Points = line->Points;
+  other->Points.Set(0, {-5000, 0});
+  other->CalcExtent();
+  EXPECT_EQ(other->Extent.Left, -5001);
 }
 
 TEST_F(ObjectsTest, PolygonEdgesCountOnlyWhenStrictlyEast) {
@@ -163,7 +195,7 @@ TEST_F(ObjectsTest, LineHitNeedsNonZeroDivisors) {
 }
 
 TEST_F(ObjectsTest, PointTextOfThreePixelsIsASinglePixel) {
-  globe.minTextHeight = 3;
+  globe.SetMinTextHeight(3);
   auto* dot = Make<TGlobePointText>("Rome");
   dot->Font = Font(3);
   dot->Render();
@@ -174,7 +206,7 @@ TEST_F(ObjectsTest, PointTextOfThreePixelsIsASinglePixel) {
 }
 
 TEST_F(ObjectsTest, PointTextOfFourPixelsIsADotOfRadiusTwo) {
-  globe.minTextHeight = 5;  // the label is too small, the dot is still drawn
+  globe.SetMinTextHeight(5);  // the label is too small, the dot is still drawn
   auto* dot = Make<TGlobePointText>("Rome");
   dot->Font = Font(4);
   dot->Render();

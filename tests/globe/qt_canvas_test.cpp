@@ -3,11 +3,13 @@
 #include <QFontInfo>
 #include <QImage>
 #include <cstdlib>
+#include <memory>
 
+#include "globe/globe_engine.h"
 #include "globe/globe_grid.h"
+#include "globe/globe_layer.h"
 #include "globe/globe_poly_line.h"
 #include "globe/globe_text.h"
-#include "globe/headless_globe.h"
 #include "globe/qt_globe_canvas.h"
 
 namespace meridex {
@@ -50,17 +52,22 @@ void FillLayer(TGlobeLayer& layer) {
   symbol->Font = FindOrCreateFont(layer, "Arial", 0, 450, 20, TGlobeUnits::Degree, 0xFF00FF);
 }
 
+// A globe showing the whole earth in projection.
+std::unique_ptr<TGlobeEngine> MakeGlobe(TGlobeProjection projection) {
+  auto globe = std::make_unique<TGlobeEngine>(kWidth, kHeight);
+  globe->SetProjection(projection);
+  globe->ZoomToRect({});
+  return globe;
+}
+
 QImage Render(TGlobeProjection projection) {
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
   image.fill(Qt::black);
-  THeadlessGlobe globe(kWidth, kHeight);
-  globe.SetProjection(projection);
-  FillLayer(globe.AddLayer("test"));
+  auto globe = MakeGlobe(projection);
+  FillLayer(globe->AddLayer("test"));
   {
     TQtGlobeCanvas canvas(image);
-    globe.SetCanvas(&canvas);
-    globe.Paint();
-    globe.SetCanvas(nullptr);
+    globe->Paint(canvas);
   }
   if (const char* dir = std::getenv("MERIDEX_GLOBE_PNG_DIR")) {
     const char* names[] = {"sphere", "cartesian", "mercator"};
@@ -71,10 +78,9 @@ QImage Render(TGlobeProjection projection) {
 
 // The pixel where the projection puts (lon, lat).
 QPoint Where(TGlobeProjection projection, double lon, double lat) {
-  THeadlessGlobe globe(kWidth, kHeight);
-  globe.SetProjection(projection);
-  EXPECT_TRUE(globe.PrjModel().LLToXY(Deg(lon), Deg(lat), 0));
-  return {globe.PrjModel().Point(0).X, globe.PrjModel().Point(0).Y};
+  auto globe = MakeGlobe(projection);
+  EXPECT_TRUE(globe->PrjModel().LLToXY(Deg(lon), Deg(lat), 0));
+  return {globe->PrjModel().Point(0).X, globe->PrjModel().Point(0).Y};
 }
 
 class QtCanvasRender : public ::testing::TestWithParam<TGlobeProjection> {};
@@ -103,16 +109,18 @@ TEST(QtCanvas, SphereLeavesTheCornersToTheBackground) {
 }
 
 TEST(QtCanvas, GlobeFontsUseTheStandInFacesAndPixelHeights) {
-  const QFont font = CreateGlobeFont("Arial", 17, FS_BOLD | FS_ITALIC | FS_UNDERLINE, 0);
+  const QFont font =
+      CreateGlobeFont(GlobeLogFont("Arial", 17, FS_BOLD | FS_ITALIC | FS_UNDERLINE, 0));
   EXPECT_EQ(font.family(), "Liberation Sans");
   EXPECT_EQ(font.pixelSize(), 17);
   EXPECT_EQ(font.weight(), QFont::Bold);
   EXPECT_TRUE(font.italic());
   EXPECT_TRUE(font.underline());
   EXPECT_FALSE(font.strikeOut());
-  EXPECT_EQ(CreateGlobeFont("Times New Roman", 0, FS_STRIKEOUT, 0).pixelSize(), 1);
-  EXPECT_EQ(CreateGlobeFont("Times New Roman", 0, FS_STRIKEOUT, 0).family(), "Liberation Serif");
-  EXPECT_TRUE(CreateGlobeFont("Times New Roman", 0, FS_STRIKEOUT, 0).strikeOut());
+  EXPECT_EQ(CreateGlobeFont(GlobeLogFont("Times New Roman", 0, FS_STRIKEOUT, 0)).pixelSize(), 1);
+  EXPECT_EQ(CreateGlobeFont(GlobeLogFont("Times New Roman", 0, FS_STRIKEOUT, 0)).family(),
+            "Liberation Serif");
+  EXPECT_TRUE(CreateGlobeFont(GlobeLogFont("Times New Roman", 0, FS_STRIKEOUT, 0)).strikeOut());
 }
 
 TEST(QtCanvas, TextTurnsCounterClockwiseAboutItsTopLeft) {

@@ -116,8 +116,8 @@ TEST_F(SphereTest, PointListGoesAlongTheLimbBehindTheGlobe) {
   for (int i = 0; i <= 100; ++i) list.Add({0, 162000000 - i * 9720000});  // 30 N to 150 S
   TProjectionCache cache;
   const int n = prj.ProjectPointList(list, cache);
-  ASSERT_TRUE(cache);
-  EXPECT_EQ(cache->Count, 101);
+  ASSERT_TRUE(cache.Decimated);
+  EXPECT_EQ(cache.Decimated->Count, 101);
   ASSERT_GE(n, 2);
   EXPECT_EQ(prj.Point(0), (TLLPoint{150, 150}));
   // The line runs down to the limb and stops there (points behind it are
@@ -125,9 +125,9 @@ TEST_F(SphereTest, PointListGoesAlongTheLimbBehindTheGlobe) {
   EXPECT_EQ(prj.Point(n - 1).X, 150);
   EXPECT_GE(prj.Point(n - 1).Y, 299);
   // The cache is kept: a second projection does not rebuild it.
-  const TWorld3DPrjData* first = cache.get();
+  const TWorld3DPrjData* first = cache.Decimated.get();
   EXPECT_EQ(prj.ProjectPointList(list, cache), n);
-  EXPECT_EQ(cache.get(), first);
+  EXPECT_EQ(cache.Decimated.get(), first);
 }
 
 TEST_F(SphereTest, HiddenPointIsPushedOntoTheLimb) {
@@ -162,7 +162,7 @@ TEST(Sphere, CacheKeepsOnePointPerPixelStep) {
   TProjectionCache cache;
   prj.ProjectPointList(list, cache);
   // Kept: 0, 1,200, 2,400, 3,600.
-  EXPECT_EQ(cache->Count, 4);
+  EXPECT_EQ(cache.Decimated->Count, 4);
 }
 
 // The cached projection done the plain way, every product in extended
@@ -193,8 +193,9 @@ std::vector<TLLPoint> ProjectPlainly(const TSphericalPrj& prj, const TWorld3DPrj
 }
 
 TProjectionCache CacheOf(const std::vector<T3DPoint>& points) {
-  auto cache = std::make_unique<TWorld3DPrjData>(static_cast<std::int32_t>(points.size()));
-  std::copy(points.begin(), points.end(), cache->Points.begin());
+  TProjectionCache cache;
+  cache.Decimated = std::make_unique<TWorld3DPrjData>(static_cast<std::int32_t>(points.size()));
+  std::copy(points.begin(), points.end(), cache.Decimated->Points.begin());
   return cache;
 }
 
@@ -202,7 +203,7 @@ void ExpectSameAsPlain(TSphericalPrj& prj, const std::vector<T3DPoint>& points) 
   TProjectionCache cache = CacheOf(points);
   const TLLPointList unused;
   const int n = prj.ProjectPointList(unused, cache);
-  const std::vector<TLLPoint> expected = ProjectPlainly(prj, *cache);
+  const std::vector<TLLPoint> expected = ProjectPlainly(prj, *cache.Decimated);
   ASSERT_EQ(n, static_cast<int>(expected.size()));
   for (int i = 0; i < n; ++i) ASSERT_EQ(prj.Point(i), expected[static_cast<std::size_t>(i)]) << i;
 }

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <cctype>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "globe/globe_engine.h"
 #include "globe/globe_layer.h"
 #include "globe/globe_object.h"
-#include "globe/headless_globe.h"
 
 namespace meridex::test {
 
@@ -47,6 +45,10 @@ class RecordingCanvas : public TGlobeCanvas {
     const int h = font.Height < 0 ? -font.Height : font.Height;
     return {static_cast<int>(t.size()) * 6, h};
   }
+  void FillRect(const TRect& r) override {
+    Log("fill " + std::to_string(r.Left) + "," + std::to_string(r.Top) + " " +
+        std::to_string(r.Right) + "," + std::to_string(r.Bottom));
+  }
   TBkMode SetBkMode(TBkMode mode) override {
     const TBkMode old = bk;
     bk = mode;
@@ -73,71 +75,61 @@ class RecordingCanvas : public TGlobeCanvas {
   TRect clip_;
 };
 
-// A profile held in memory: "section" -> "key" -> value, matched without
-// regard to case.
-class MemoryProfile : public TProfileReader {
+// A clock whose every reading advances it by step milliseconds.
+class SteppingClock : public Clock {
  public:
-  void Set(const std::string& section, const std::string& key, const std::string& value) {
-    values_[Lower(section) + "\n" + Lower(key)] = value;
-  }
-  std::string ReadString(const std::string& section, const std::string& key,
-                         const std::string& def) const override {
-    const auto it = values_.find(Lower(section) + "\n" + Lower(key));
-    return it == values_.end() ? def : it->second;
-  }
-  std::int32_t ReadInteger(const std::string& section, const std::string& key,
-                           std::int32_t def) const override {
-    const std::string v = ReadString(section, key, "");
-    return v.empty() ? def : std::stoi(v);
-  }
-  bool ReadBool(const std::string& section, const std::string& key, bool def) const override {
-    return ReadInteger(section, key, def ? 1 : 0) != 0;
-  }
-
- private:
-  static std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-  }
-  std::map<std::string, std::string> values_;
-};
-
-// A globe for tests: a 300 x 300 view of the whole sphere with a recording
-// canvas, a settable clock, and a record of the events raised.
-class TestGlobe : public THeadlessGlobe {
- public:
-  TestGlobe() : THeadlessGlobe(300, 300) { SetCanvas(&canvas); }
-  ~TestGlobe() override { ClearLayers(); }
-
-  void Redraw() override {
-    ++redraws;
-    THeadlessGlobe::Redraw();
-  }
-  void Repaint() override { ++repaints; }
-  // Records the clock's last reading.
-  void CopyToScreen() override { copies.push_back(tick - tickStep); }
-  // Each reading of the clock advances it by tickStep.
-  std::uint64_t TickMs() const override {
+  UtcTime utcNow() const override { return {}; }
+  LocalTime localNow() const override { return {}; }
+  std::uint64_t tickMs() const override {
     const std::uint64_t now = tick;
-    tick += tickStep;
+    tick += step;
     return now;
   }
-  bool DoProgress(int type, const std::string& text) override {
-    progress.push_back(std::to_string(type) + " " + text);
-    return false;
+  mutable std::uint64_t tick = 1000;
+  std::uint64_t step = 0;
+};
+
+// A globe for tests: a 300 x 300 view (unless sized otherwise) of the whole
+// sphere with a recording canvas, a settable clock, and a record of what it
+// asks of its window and the events it raises.
+class TestGlobe : public TGlobeEngine, public TGlobeWindow {
+ public:
+  explicit TestGlobe(int width = 300, int height = 300) : TGlobeEngine(width, height) {
+    canvas = RecordingCanvas({0, 0, width, height});
+    SetWindow(this);
+    SetClock(clock);
+    SetScreenCanvas(&canvas);
+    OnProgress = [this](int type, const std::string& text, bool&) {
+      progress.push_back(std::to_string(type) + " " + text);
+    };
+    OnObjectCreate = [this](TGlobeObject& o) { created.push_back(o.Title); };
+    OnObjectFree = [this](TGlobeObject& o) { freed.push_back(o.Title); };
+    OnRenderAttributes = [this](TGlobeObject& o, bool& done) { done = o.Title == renderItself; };
+    OnSelected = [this] { ++selections; };
+    OnZoomed = [this] { ++zooms; };
   }
-  void DoObjectCreate(TGlobeObject& o) override { created.push_back(o.Title); }
-  void DoObjectFree(TGlobeObject& o) override { freed.push_back(o.Title); }
-  bool DoRenderAttributes(TGlobeObject& o) override { return o.Title == renderItself; }
+  ~TestGlobe() override { ClearLayers(); }
+
+  // Paints on the recording canvas (picture and screen alike).
+  void Paint() { TGlobeEngine::Paint(canvas); }
+
+  // --- TGlobeWindow
+  // An invalidation that leaves the picture stale is a redraw; one that
+  // does not only repaints the window from the cached picture.
+  void Invalidate() override { ++(RedrawNeeded() ? redraws : repaints); }
+  // Records the clock's last reading.
+  void CopyToScreen() override { copies.push_back(clock.tick - clock.step); }
   void ShowBusy(bool busy) override { busyCalls.push_back(busy); }
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
 
   RecordingCanvas canvas;
+  SteppingClock clock;
   int redraws = 0;
   int repaints = 0;
-  mutable std::uint64_t tick = 1000;
-  std::uint64_t tickStep = 0;
+  int selections = 0;
+  int zooms = 0;
   std::vector<std::uint64_t> copies;
-  std::vector<std::string> progress, created, freed;
+  std::vector<std::string> progress, created, freed, messages;
   std::vector<bool> busyCalls;
   std::string renderItself;  // objects of this title are "drawn by the handler"
 };

@@ -5,7 +5,8 @@
 #include <iostream>
 
 #include "common/errors.h"
-#include "globe/headless_globe.h"
+#include "globe/globe_engine.h"
+#include "globe/globe_layer.h"
 #include "globe/layer_file_writer.h"
 #include "layer_text.h"
 
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   try {
-    meridex::THeadlessGlobe globe;
+    meridex::TGlobeEngine globe;
     meridex::TGlobeLayer& layer = globe.AddLayer("layer");
     const std::int32_t divisor = meridex::ReadLayerText(in, layer);
     meridex::SaveLayerFile(layer, argv[2], divisor);

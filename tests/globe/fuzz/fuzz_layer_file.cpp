@@ -7,13 +7,14 @@
 #include <span>
 
 #include "common/errors.h"
+#include "globe/globe_engine.h"
 #include "globe/globe_layer.h"
-#include "globe/headless_globe.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace meridex;
-  static THeadlessGlobe globe(320, 240);
-  globe.drawGraticule = false;  // the same every time: not worth the time
+  static TGlobeEngine globe(320, 240);
+  static TNullCanvas canvas({0, 0, 320, 240});
+  globe.SetDrawGrid(TDrawGrid::dgNone);  // the same every time: not worth the time
   TGlobeLayer& layer = globe.AddLayer("fuzz");
   try {
     layer.LoadFromBytes(std::span<const std::uint8_t>(data, size), "fuzz.dat");
@@ -23,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (TGlobeProjection p : {TGlobeProjection::gpSpherical, TGlobeProjection::gpCartesian,
                              TGlobeProjection::gpMercator}) {
     globe.SetProjection(p);
-    globe.Paint();
+    globe.ZoomToRect({});
+    globe.Paint(canvas);
     layer.ObjectAtXY(160, 120);
   }
   globe.ClearLayers();
