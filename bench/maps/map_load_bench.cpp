@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "globe/headless_globe.h"
+#include "globe/globe_engine.h"
+#include "globe/globe_layer.h"
 #include "globe/qt_globe_canvas.h"
-#include "interim_profile.h"
 #include "map_layers.h"
 
 namespace meridex::maps {
@@ -19,16 +19,24 @@ namespace {
 const std::filesystem::path kProfile = std::filesystem::path(MERIDEX_DATA_DIR) / "tglobe.prf";
 constexpr int kWidth = 420, kHeight = 440;  // the world view's globe at 96 dpi
 
+// Counts the layers that fail to load.
+class FailedLayers : public TGlobeWindow {
+ public:
+  void ShowMessage(const std::string&) override { ++failed; }
+  int failed = 0;
+};
+
 void BM_LoadProfile(benchmark::State& state) {
   long vertices = 0;
   for (auto _ : state) {
-    const TIniProfile profile(kProfile);
-    THeadlessGlobe globe(kWidth, kHeight);
-    globe.profile = &profile;
-    if (!LoadProfileLayers(globe, profile, kProfile).empty()) state.SkipWithError("a layer failed");
+    FailedLayers window;
+    TGlobeEngine globe(kWidth, kHeight);
+    globe.SetWindow(&window);
+    globe.SetProfileName(kProfile.string());
+    if (window.failed) state.SkipWithError("a layer failed");
     state.PauseTiming();
     vertices = 0;
-    for (int l = 0; l < globe.LayerCount(); ++l) vertices += VertexCount(globe.Layer(l));
+    for (int l = 0; l < globe.LayerCount(); ++l) vertices += VertexCount(globe.GetLayer(l));
     globe.ClearLayers();  // freeing is not part of loading
     state.ResumeTiming();
   }
@@ -38,20 +46,24 @@ void BM_LoadProfile(benchmark::State& state) {
 // One full repaint of the cached picture after a zoom (extents and the
 // globe's point caches rebuilt), then repaints after a turn.
 void RenderWholeEarth(benchmark::State& state, TGlobeProjection projection, bool afterZoom) {
-  const TIniProfile profile(kProfile);
-  THeadlessGlobe globe(kWidth, kHeight);
-  globe.profile = &profile;
-  LoadProfileLayers(globe, profile, kProfile);
+  TGlobeEngine globe(kWidth, kHeight);
+  globe.SetProfileName(kProfile.string());
   globe.SetProjection(projection);
+  globe.ZoomToRect({});
+  // A zoom there and back: every object recomputes its extent and projection.
+  const long double whole = globe.Scale(), closer = whole * 1.0001L;
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  bool near = false;
   for (auto _ : state) {
     image.fill(Qt::black);
     TQtGlobeCanvas canvas(image);
-    globe.SetCanvas(&canvas);
-    globe.viewChanged = afterZoom;
-    globe.redrawNeeded = true;
-    globe.Paint();
-    globe.SetCanvas(nullptr);
+    if (afterZoom) {
+      near = !near;
+      globe.SetScale(near ? closer : whole);
+    } else {
+      globe.Redraw();
+    }
+    globe.Paint(canvas);
   }
 }
 

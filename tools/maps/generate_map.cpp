@@ -13,7 +13,7 @@
 #include <string>
 
 #include "common/record_io.h"
-#include "globe/headless_globe.h"
+#include "globe/globe_engine.h"
 #include "globe/layer_file_writer.h"
 #include "map_layers.h"
 #include "map_profile.h"
@@ -60,7 +60,7 @@ int Run(const std::map<std::string, std::string>& options) {
   const fs::path out = options.at("--out");
   fs::create_directories(out / "maps");
 
-  THeadlessGlobe globe;
+  TGlobeEngine globe;
   TGlobeLayer& land = globe.AddLayer("land");
   AddLand(world, land);
   TGlobeLayer& countries = globe.AddLayer("countries");

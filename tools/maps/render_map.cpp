@@ -9,12 +9,12 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
 
-#include "globe/headless_globe.h"
+#include "globe/globe_engine.h"
 #include "globe/qt_globe_canvas.h"
-#include "interim_profile.h"
 
 namespace {
 
@@ -25,32 +25,43 @@ struct View {
   double lon = 0, lat = 20, zoom = 1;
 };
 
-void Aim(THeadlessGlobe& globe, TGlobeProjection projection, const View& v) {
-  globe.SetProjection(projection);  // fits the whole earth
+// Prints the messages of layers that fail to load.
+class ConsoleWindow : public TGlobeWindow {
+ public:
+  void ShowMessage(const std::string& text) override { std::cerr << text << "\n"; }
+};
+
+void Aim(TGlobeEngine& globe, TGlobeProjection projection, const View& v) {
+  // The whole earth in the rotations a new globe starts with.
+  globe.SetProjection(projection);
+  globe.SetXRotationInDegs(30);
+  globe.SetYRotationInDegs(-90);
+  globe.ZoomToRect({});
   TPrjModel& model = globe.PrjModel();
   const long double scale = model.Scale * v.zoom;
   const auto gu = [](double degrees) { return static_cast<GlobeUnit>(degrees * GU_DEGREE); };
   if (projection == TGlobeProjection::gpSpherical) {
     // The view's centre is at latitude X and longitude -(Y + 90 degrees).
-    globe.SetView(gu(v.lat), gu(-v.lon - 90), scale, 0, v.width / 2, v.height / 2);
+    model.SetView(gu(v.lat), gu(-v.lon - 90), scale, 0);
+    globe.SetCenterXY({v.width / 2, v.height / 2});
     return;
   }
-  globe.SetView(model.XRotation, model.YRotation, scale, 0, 0, 0);
+  model.SetView(model.XRotation, model.YRotation, scale, 0);
+  globe.SetCenterXY({0, 0});
   if (!model.LLToXY(gu(v.lon), gu(v.lat), 0)) return;
   const TLLPoint p = model.Point(0);
-  globe.SetView(model.XRotation, model.YRotation, scale, 0, v.width / 2 - p.X, v.height / 2 - p.Y);
+  globe.SetCenterXY({v.width / 2 - p.X, v.height / 2 - p.Y});
 }
 
-bool Render(THeadlessGlobe& globe, TGlobeProjection projection, const View& view,
+bool Render(TGlobeEngine& globe, TGlobeProjection projection, const View& view,
             const std::string& file) {
   Aim(globe, projection, view);
   QImage image(view.width, view.height, QImage::Format_RGB32);
   image.fill(Qt::black);
   {
     TQtGlobeCanvas canvas(image);
-    globe.SetCanvas(&canvas);
-    globe.Paint();
-    globe.SetCanvas(nullptr);
+    globe.Redraw();
+    globe.Paint(canvas);
   }
   if (!image.save(QString::fromStdString(file))) {
     std::cerr << "map_render: cannot write \"" << file << "\"\n";
@@ -87,11 +98,11 @@ int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QGuiApplication app(argc, argv);
   try {
-    const maps::TIniProfile profile(argv[1]);
-    THeadlessGlobe globe(view.width, view.height);
-    globe.profile = &profile;
-    for (const std::string& message : maps::LoadProfileLayers(globe, profile, argv[1]))
-      std::cerr << message << "\n";
+    ConsoleWindow window;
+    TGlobeEngine globe(view.width, view.height);
+    globe.SetWindow(&window);
+    // A profile named without a directory is one of the working directory.
+    globe.SetProfileName(std::filesystem::absolute(argv[1]).string());
     const std::string prefix = argv[2];
     bool ok = Render(globe, TGlobeProjection::gpSpherical, view, prefix + "-sphere.png");
     ok = Render(globe, TGlobeProjection::gpMercator, view, prefix + "-mercator.png") && ok;

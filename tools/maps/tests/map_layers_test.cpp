@@ -7,8 +7,8 @@
 
 #include <cmath>
 
+#include "globe/globe_engine.h"
 #include "globe/globe_poly_line.h"
-#include "globe/headless_globe.h"
 #include "globe/layer_file_writer.h"
 #include "map_style.h"
 #include "ring_cut.h"
@@ -42,7 +42,7 @@ Topology Row() {
 }
 
 TEST(Countries, TitledOncePerPartWithFillsThatDifferBetweenNeighbours) {
-  THeadlessGlobe globe;
+  TGlobeEngine globe;
   TGlobeLayer& layer = globe.AddLayer("countries");
   const auto leftOut = AddCountries(Row(), {{"A.", "Alpha"}}, layer);
   EXPECT_EQ(leftOut, std::vector<std::string>{"D"});
@@ -60,7 +60,7 @@ TEST(Countries, TitledOncePerPartWithFillsThatDifferBetweenNeighbours) {
 }
 
 TEST(Countries, ATitleOutsideAsciiIsRefused) {
-  THeadlessGlobe globe;
+  TGlobeEngine globe;
   TGlobeLayer& layer = globe.AddLayer("countries");
   Topology t = Row();
   t.Objects["countries"][1].Name = "Curaçao";
@@ -68,7 +68,7 @@ TEST(Countries, ATitleOutsideAsciiIsRefused) {
 }
 
 TEST(CoastsAndBorders, EachSharedArcIsOneBorderAndTheRestCoast) {
-  THeadlessGlobe globe;
+  TGlobeEngine globe;
   TGlobeLayer& layer = globe.AddLayer("borders");
   AddCoastsAndBorders(Row(), layer);
   int coasts = 0, borders = 0;
@@ -93,7 +93,7 @@ TEST(Land, AContinentIsCutIntoPiecesWithoutHoles) {
   t.Arcs = {{P(0, 0), P(100, 0), P(100, 60), P(0, 60), P(0, 0)},
             {P(45, 20), P(45, 30), P(55, 30), P(55, 20), P(45, 20)}};
   t.Objects["land"].push_back({"", "", {{{0}, {1}}}, {}});
-  THeadlessGlobe globe;
+  TGlobeEngine globe;
   TGlobeLayer& layer = globe.AddLayer("land");
   AddLand(t, layer);
   ASSERT_GT(layer.ObjectCount(), 1);
@@ -116,7 +116,7 @@ TEST(Land, AContinentIsCutIntoPiecesWithoutHoles) {
 
 TEST(Layers, TheSameInputsGiveTheSameBytes) {
   const auto bytes = [] {
-    THeadlessGlobe globe;
+    TGlobeEngine globe;
     TGlobeLayer& countries = globe.AddLayer("countries");
     AddCountries(Row(), {}, countries);
     TGlobeLayer& borders = globe.AddLayer("borders");

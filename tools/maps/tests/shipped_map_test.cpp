@@ -10,9 +10,10 @@
 
 #include "city_points.h"
 #include "common/text.h"
+#include "globe/globe_engine.h"
+#include "globe/globe_layer.h"
 #include "globe/globe_poly_line.h"
 #include "globe/globe_text.h"
-#include "interim_profile.h"
 #include "map_layers.h"
 #include "worldtime/city_files.h"
 
@@ -25,25 +26,32 @@ const fs::path kData = MERIDEX_DATA_DIR;
 
 GlobeUnit Degrees(double d) { return DegreesToGlobeUnits(d); }
 
+// Keeps the messages of the layers that fail to load.
+class MessageWindow : public TGlobeWindow {
+ public:
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  std::vector<std::string> messages;
+};
+
 class ShippedMap : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    profile_ = new TIniProfile(kData / "tglobe.prf");
-    globe_ = new THeadlessGlobe(800, 400);
-    globe_->profile = profile_;
-    messages_ = LoadProfileLayers(*globe_, *profile_, kData / "tglobe.prf");
+    window_ = new MessageWindow;
+    globe_ = new TGlobeEngine(800, 400);
+    globe_->SetWindow(window_);
+    globe_->SetProfileName((kData / "tglobe.prf").string());
     // Extents as at the first paint of a whole-earth map.
     globe_->SetProjection(TGlobeProjection::gpCartesian);
     for (int l = 0; l < globe_->LayerCount(); ++l)
-      for (int i = 0; i < globe_->Layer(l).ObjectCount(); ++i)
-        globe_->Layer(l).Objects(i)->CalcExtent();
+      for (int i = 0; i < Layer(l).ObjectCount(); ++i) Layer(l).Objects(i)->CalcExtent();
   }
   static void TearDownTestSuite() {
     delete globe_;
-    delete profile_;
+    delete window_;
   }
 
-  static TGlobeLayer& Layer(int index) { return globe_->Layer(index); }
+  static TGlobeLayer& Layer(int index) { return globe_->GetLayer(index); }
+  static const std::vector<std::string>& Messages() { return window_->messages; }
 
   // Titles of the objects of a layer that hold the point.
   static std::set<std::string> TitlesAt(int layer, double lon, double lat) {
@@ -54,17 +62,16 @@ class ShippedMap : public ::testing::Test {
     return titles;
   }
 
-  static TIniProfile* profile_;
-  static THeadlessGlobe* globe_;
-  static std::vector<std::string> messages_;
+  static MessageWindow* window_;
+  static TGlobeEngine* globe_;
 };
 
-TIniProfile* ShippedMap::profile_ = nullptr;
-THeadlessGlobe* ShippedMap::globe_ = nullptr;
-std::vector<std::string> ShippedMap::messages_;
+MessageWindow* ShippedMap::window_ = nullptr;
+TGlobeEngine* ShippedMap::globe_ = nullptr;
 
 TEST_F(ShippedMap, EveryListedLayerLoadsWithoutAMessage) {
-  EXPECT_TRUE(messages_.empty()) << messages_.front();
+  EXPECT_TRUE(Messages().empty()) << Messages().front();
+  EXPECT_EQ(globe_->ProfileName(), (kData / "tglobe.prf").string());
   ASSERT_EQ(globe_->LayerCount(), 4);
   const char* names[] = {"Land", "Countries", "Lakes and borders", "Cities"};
   for (int l = 0; l < 4; ++l) {
@@ -73,7 +80,8 @@ TEST_F(ShippedMap, EveryListedLayerLoadsWithoutAMessage) {
     EXPECT_TRUE(Layer(l).Visible) << names[l];
     std::cout << "layer " << l << " (" << names[l] << "): " << Layer(l).ObjectCount()
               << " objects, " << VertexCount(Layer(l)) << " vertices, "
-              << fs::file_size(kData / profile_->ReadString("LayerList", std::to_string(l), ""))
+              << fs::file_size(kData /
+                               globe_->Profile()->ReadString("LayerList", std::to_string(l), ""))
               << " bytes\n";
   }
 }
@@ -109,13 +117,13 @@ TEST_F(ShippedMap, CityLabelsGrowWithTheZoomAndTheDotsShowAtEveryZoom) {
   // 5-pixel text limit, so no labels; twice as close still none; four times
   // as close they show; at the closest zoom they stop at MaxFontHeight.
   const auto heightAt = [&](long double scale) {
-    globe_->SetView(0, 0, scale, 0, 400, 200);
+    globe_->PrjModel().SetView(0, 0, scale, 0);
     return font->PixelHeight();
   };
   const long double whole = 420.0L / (2 * EARTH_RADIUS);
-  EXPECT_LT(heightAt(whole), globe_->minTextHeight);
-  EXPECT_LT(heightAt(2 * whole), globe_->minTextHeight);
-  EXPECT_GE(heightAt(4 * whole), globe_->minTextHeight);
+  EXPECT_LT(heightAt(whole), globe_->MinTextHeight());
+  EXPECT_LT(heightAt(2 * whole), globe_->MinTextHeight());
+  EXPECT_GE(heightAt(4 * whole), globe_->MinTextHeight());
   EXPECT_EQ(heightAt(2.1e-5L), kCityMaxFontHeight);
 }
 
