@@ -78,7 +78,7 @@ QWidget* MeridexApp::create(WindowId id) {
       unitHelp = std::make_unique<TUnitHelp>(ctx);
       return unitHelp.get();
     case WindowId::MapViewHelp:
-      mapViewHelp = std::make_unique<TMapViewHelp>();
+      mapViewHelp = std::make_unique<TMapViewHelp>(ctx);
       return mapViewHelp.get();
     case WindowId::AlarmWizard:
       alarmWizard = std::make_unique<TAlarmWiz>(ctx);
@@ -100,6 +100,7 @@ void MeridexApp::connectWindows() {
                    &TConvertForm::setFieldText);
   convert->setCalculator(calculator.get());
   convert->setUnitHelp(unitHelp.get());
+  worldView->setMapViewHelp(mapViewHelp.get());
   alarmCoordinator = std::make_unique<AlarmCoordinator>(ctx, alarm, table, *alarmForm, *alarmWizard,
                                                         *alarmMessage);
   cityList->setHooks(alarmCoordinator.get());
