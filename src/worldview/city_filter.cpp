@@ -36,7 +36,7 @@ void AppendUtf8(std::string& out, std::uint32_t c) {
 }
 
 // The next code point of text from i on; a byte that starts no valid
-// sequence stands for itself.
+// sequence is a Latin-1 character.
 std::uint32_t NextCodePoint(std::string_view text, std::size_t& i) {
   const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
   const std::uint8_t b = byte(i);

@@ -7,7 +7,8 @@ namespace meridex {
 
 // A text (UTF-8) folded for matching: letters in lower case, Latin letters
 // without their accents ("São Tomé" -> "sao tome", "Ærø" -> "aero"), other
-// characters as they are.
+// characters as they are. Bytes that are not UTF-8 are read as Latin-1, the
+// encoding of the map's titles.
 std::string FoldForMatch(std::string_view text);
 
 // Whether a city title matches what the user typed into the filter: the

@@ -12,6 +12,7 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <filesystem>
 
 #include "common/qt_report.h"
@@ -201,10 +202,15 @@ void TWorldForm::BuildCityList() {
   CityListBox->clear();
   if (layers_.cities < 0) return;
   const TGlobeLayer& cities = Globe->GetLayer(layers_.cities);
-  CityListBox->setSortingEnabled(false);  // sorted once, not after every item
-  for (int i = 0; i < cities.ObjectCount(); ++i)
-    CityListBox->addItem(QString::fromLatin1(cities.Objects(i)->Title.c_str()));
-  CityListBox->setSortingEnabled(true);
+  // Alphabetical as a reader expects, accents aside, whatever the machine's
+  // locale: "Zug" before "Zürich".
+  std::vector<std::pair<std::string, QString>> titles;
+  for (int i = 0; i < cities.ObjectCount(); ++i) {
+    const QString title = QString::fromLatin1(cities.Objects(i)->Title.c_str());
+    titles.emplace_back(FoldForMatch(title.toStdString()), title);
+  }
+  std::sort(titles.begin(), titles.end());
+  for (const auto& [key, title] : titles) CityListBox->addItem(title);
 }
 
 TGlobeObject* TWorldForm::FindCity(const std::string& title) const {

@@ -102,7 +102,6 @@ QWidget* TWorldForm::BuildSelectedCity(QWidget* parent) {
   column->addWidget(CityFilter);
   CityListBox = new QListWidget(group);
   CityListBox->setObjectName("CityListBox");
-  CityListBox->setSortingEnabled(true);
   CityListBox->setSelectionMode(QAbstractItemView::SingleSelection);
   CityListBox->setUniformItemSizes(true);
   CityListBox->setMinimumHeight(80);
