@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
@@ -46,6 +47,20 @@ QLabel* Value(const char* name, const char* text, QWidget* parent) {
   return label;
 }
 
+// The whole earth: a disc with its equator and a meridian.
+QIcon WorldIcon() {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(0, 0, 128), 1.2));
+  painter.setBrush(QColor(0, 255, 255));
+  painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+  painter.drawEllipse(QRectF(5, 1.5, 6, 13));
+  painter.drawLine(QPointF(1.5, 8), QPointF(14.5, 8));
+  return QIcon(pixmap);
+}
+
 QToolButton* Button(const char* name, const QString& hint, QWidget* parent) {
   auto* button = new QToolButton(parent);
   button->setObjectName(name);
@@ -53,6 +68,7 @@ QToolButton* Button(const char* name, const QString& hint, QWidget* parent) {
   button->setAccessibleName(hint);
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::TabFocus);
+  button->setFixedSize(20, 19);
   return button;
 }
 
@@ -77,8 +93,8 @@ QWidget* TWorldForm::BuildScrollBox() {
 
   auto* content = new QWidget(ScrollBox1);
   auto* column = new QVBoxLayout(content);
-  column->setContentsMargins(4, 2, 4, 2);
-  column->setSpacing(3);
+  column->setContentsMargins(3, 1, 3, 1);
+  column->setSpacing(2);
   column->addWidget(BuildSelectedCity(content), 1);
   column->addWidget(BuildPosition(content));
   column->addWidget(BuildDateTime(content));
@@ -91,7 +107,7 @@ QWidget* TWorldForm::BuildScrollBox() {
 QWidget* TWorldForm::BuildSelectedCity(QWidget* parent) {
   auto* group = new QGroupBox("Selected City", parent);
   auto* column = new QVBoxLayout(group);
-  column->setContentsMargins(4, 2, 4, 4);
+  column->setContentsMargins(4, 0, 4, 2);
   column->setSpacing(2);
   CityFilter = new QLineEdit(group);
   CityFilter->setObjectName("CityFilter");
@@ -104,7 +120,7 @@ QWidget* TWorldForm::BuildSelectedCity(QWidget* parent) {
   CityListBox->setObjectName("CityListBox");
   CityListBox->setSelectionMode(QAbstractItemView::SingleSelection);
   CityListBox->setUniformItemSizes(true);
-  CityListBox->setMinimumHeight(80);
+  CityListBox->setMinimumHeight(64);
   CityListBox->setAccessibleName("Selected City");
   column->addWidget(CityListBox, 1);
 
@@ -126,7 +142,7 @@ QWidget* TWorldForm::BuildSelectedCity(QWidget* parent) {
 QWidget* TWorldForm::BuildPosition(QWidget* parent) {
   auto* group = new QGroupBox("Selected - Global Position", parent);
   auto* grid = new QGridLayout(group);
-  grid->setContentsMargins(6, 2, 4, 4);
+  grid->setContentsMargins(6, 0, 4, 2);
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(1);
   grid->addWidget(new QLabel("Lat:", group), 0, 0);
@@ -152,7 +168,7 @@ QWidget* TWorldForm::BuildPosition(QWidget* parent) {
 QWidget* TWorldForm::BuildDateTime(QWidget* parent) {
   auto* group = new QGroupBox("Selected - Date/Time Info", parent);
   auto* grid = new QGridLayout(group);
-  grid->setContentsMargins(6, 2, 4, 4);
+  grid->setContentsMargins(6, 0, 4, 2);
   grid->setHorizontalSpacing(6);
   grid->setVerticalSpacing(1);
   const std::tuple<const char*, const char*, QLabel**> rows[] = {
@@ -174,7 +190,7 @@ QWidget* TWorldForm::BuildDateTime(QWidget* parent) {
 QWidget* TWorldForm::BuildSystemTime(QWidget* parent) {
   auto* group = new QGroupBox("Local System Date/Time", parent);
   auto* row = new QHBoxLayout(group);
-  row->setContentsMargins(6, 2, 4, 4);
+  row->setContentsMargins(6, 0, 4, 2);
   SysDate = new QLabel(group);
   SysDate->setObjectName("SysDate");
   SysTime = new QLabel(group);
@@ -192,14 +208,14 @@ QWidget* TWorldForm::BuildZoomPanel(QWidget* parent) {
   pnlZoom = new QFrame(parent);
   pnlZoom->setObjectName("pnlZoom");
   static_cast<QFrame*>(pnlZoom)->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  pnlZoom->setMinimumHeight(96);
+  pnlZoom->setFixedHeight(96);
   auto* grid = new QGridLayout(pnlZoom);
-  grid->setContentsMargins(3, 2, 3, 2);
-  grid->setSpacing(1);
+  grid->setContentsMargins(3, 1, 3, 1);
+  grid->setSpacing(0);
 
   ZoomCaption = new TEsLabel("Zoom and Rotation", pnlZoom);
   ZoomCaption->setObjectName("ZoomCaption");
-  ZoomCaption->setFont(PixelFont("Times New Roman", 14, true));
+  ZoomCaption->setFont(PixelFont("Times New Roman", 13, true));
   ZoomCaption->setFontColor(QColor(0, 0, 128));
   ZoomCaption->setAlignment(TEsAlignment::taCenter);
   grid->addWidget(ZoomCaption, 0, 0, 1, 7);
@@ -209,7 +225,7 @@ QWidget* TWorldForm::BuildZoomPanel(QWidget* parent) {
   btnZoomOut = Button("btnZoomOut", "Zoom Out", pnlZoom);
   btnZoomOut->setText(QString::fromUtf8("\u2212"));
   btnZoomExtents = Button("btnZoomExtents", "Fit to window", pnlZoom);
-  btnZoomExtents->setIcon(LogoIcon());
+  btnZoomExtents->setIcon(WorldIcon());
   SpinButton1Up = ArrowButton("SpinButton1Up", "Zoom In a Little", Qt::UpArrow, pnlZoom);
   SpinButton1Down = ArrowButton("SpinButton1Down", "Zoom Out a Little", Qt::DownArrow, pnlZoom);
   SpeedButton5 = ArrowButton("SpeedButton5", "Rotate Up", Qt::UpArrow, pnlZoom);
@@ -219,6 +235,7 @@ QWidget* TWorldForm::BuildZoomPanel(QWidget* parent) {
   SpeedButton1 = Button("SpeedButton1", "About", pnlZoom);
   SpeedButton1->setIcon(LogoIcon());
   SpeedButton1->setIconSize(QSize(24, 24));
+  SpeedButton1->setFixedSize(30, 30);
   SpeedButton2 = Button("SpeedButton2", "Map Control Help", pnlZoom);
   SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
 
