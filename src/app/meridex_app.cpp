@@ -31,21 +31,33 @@ MeridexApp::MeridexApp(std::filesystem::path workDir, Seams seams)
 MeridexApp::~MeridexApp() = default;
 
 QWidget* MeridexApp::createWindows(const std::string& startupView, const std::string& stayOnTop) {
+  QWidget* mainWindow = createMainWindow(startupView, stayOnTop);
+  if (mainWindow != nullptr) createOtherWindows();
+  return mainWindow;
+}
+
+QWidget* MeridexApp::createMainWindow(const std::string& startupView,
+                                      const std::string& stayOnTop) {
   prefs.StartupView = startupView;
   prefs.StayOnTop = stayOnTop;
-  QWidget* mainWindow = nullptr;
-  for (WindowId id : CreationOrder(startupView)) {
-    QWidget* window = create(id);
-    created_.push_back(id);
-    if (mainWindow == nullptr) mainWindow = window;
+  order_ = CreationOrder(startupView);
+  if (order_.empty()) return nullptr;
+  QWidget* mainWindow = create(order_.front());
+  created_.push_back(order_.front());
+  return mainWindow;
+}
+
+void MeridexApp::createOtherWindows() {
+  for (std::size_t i = 1; i < order_.size(); ++i) {
+    create(order_[i]);
+    created_.push_back(order_[i]);
   }
-  if (mainWindow == nullptr) return nullptr;
   connectWindows();
-  if ((startupView == "a" || startupView == "c") && prefs.StayOnTop == "a") {
+  const WindowId first = order_.front();
+  if (first == WindowId::CityList && prefs.StayOnTop == "a") {
     shell.setAlarmMessageOnTop(false);
     shell.setCityListOnTop(true);
   }
-  return mainWindow;
 }
 
 QWidget* MeridexApp::create(WindowId id) {

@@ -50,6 +50,11 @@ class MeridexApp {
   // stay-on-top preference; returns the main window (the first created), or
   // nullptr when the letter selects none.
   QWidget* createWindows(const std::string& startupView, const std::string& stayOnTop);
+  // The same in two steps, so that the main window can be shown before the
+  // others are made: the main window alone (nullptr when the letter selects
+  // none), then the other twelve in their order with their connections.
+  QWidget* createMainWindow(const std::string& startupView, const std::string& stayOnTop);
+  void createOtherWindows();
 
   const std::vector<WindowId>& creationLog() const { return created_; }
 
@@ -79,6 +84,7 @@ class MeridexApp {
   QWidget* create(WindowId id);
   void connectWindows();
 
+  std::vector<WindowId> order_;  // of the start-up view
   std::vector<WindowId> created_;
 };
 

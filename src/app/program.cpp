@@ -1,6 +1,9 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
 #include <optional>
 
 #include "app/logo_form.h"
@@ -13,6 +16,34 @@ namespace meridex {
 namespace {
 
 constexpr const char* kStartUp = "the start of Meridex";
+
+// Runs work once, right after the window has first been drawn, or after a
+// quarter of a second when it is not drawn at all (started minimised).
+class AfterFirstPaint final : public QObject {
+ public:
+  AfterFirstPaint(QWidget& window, std::function<void()> work)
+      : QObject(&window), work_(std::move(work)) {
+    window.installEventFilter(this);
+    QTimer::singleShot(250, this, [this] { Run(); });
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    // After the paint, not inside it.
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, this, [this] { Run(); });
+    return false;
+  }
+
+ private:
+  void Run() {
+    if (!work_) return;
+    auto work = std::move(work_);
+    work_ = nullptr;
+    work();
+  }
+
+  std::function<void()> work_;
+};
 
 }  // namespace
 
@@ -32,12 +63,20 @@ int RunProgram(const std::filesystem::path& workDir, MeridexApp::Seams seams,
   QWidget* mainWindow = nullptr;
   const bool created = RunReported(seams.dialogs, kStartUp, [&] {
     meridex.emplace(workDir, seams);
-    mainWindow = meridex->createWindows(stored.StartupView, stored.StayOnTop);
+    mainWindow = meridex->createMainWindow(stored.StartupView, stored.StayOnTop);
   });
-  splash.hide();
-  if (!created) return 1;
-  if (mainWindow == nullptr) return 0;
+  if (!created || mainWindow == nullptr) {
+    splash.hide();
+    return created ? 0 : 1;
+  }
   Present(mainWindow);
+  splash.hide();
+  // The other twelve windows are made once the main window is on the
+  // screen, in their order, before anything else the event loop does: the
+  // first window the user works with comes up without waiting for them.
+  new AfterFirstPaint(*mainWindow, [&meridex, &seams] {
+    if (!RunReported(seams.dialogs, kStartUp, [&] { meridex->createOtherWindows(); })) seams.quit();
+  });
   return runLoop();
 }
 

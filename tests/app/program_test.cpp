@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
 
 #include "common/user_preferences.h"
@@ -70,6 +71,35 @@ TEST_F(ProgramStart, ShowsTheMainWindowOfTheStartViewAndRunsTheLoop) {
   EXPECT_EQ(run(), 0);
   EXPECT_EQ(loops, 1);
   EXPECT_EQ(shown, std::vector<std::string>{"Hot List"});
+}
+
+}  // namespace
+}  // namespace meridex
+
+namespace meridex {
+namespace {
+
+TEST_F(ProgramStart, TheOtherWindowsAreMadeOnceTheMainWindowIsUp) {
+  writePrefs("a");
+  dir.write(kCityDatabaseFile, {});
+  dir.write(kHotListFile, {1, '0'});
+  const auto exists = [](const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == name) return true;
+    return false;
+  };
+  bool mainAtStart = false, othersAtStart = true, othersLater = false;
+  RunProgram(dir.path(), MeridexApp::Seams{clock, dialogs, sound, [] { return 96; }, [] {}}, [&] {
+    mainAtStart = exists("CityListForm");
+    othersAtStart = exists("WorldForm") || exists("ConvertForm");
+    for (int i = 0; i < 100 && !exists("ForeWiz"); ++i) QTest::qWait(10);
+    othersLater = exists("WorldForm") && exists("ConvertForm") && exists("Calc");
+    return 0;
+  });
+  EXPECT_TRUE(mainAtStart);
+  EXPECT_FALSE(othersAtStart);
+  EXPECT_TRUE(othersLater);
+  EXPECT_TRUE(dialogs.shown.empty()) << dialogs.lastText();
 }
 
 }  // namespace
