@@ -24,7 +24,6 @@
 #include "worldview/city_filter.h"
 #include "worldview/world_texts.h"
 
-void Stamp(const char*);
 namespace meridex {
 
 namespace {
@@ -59,7 +58,6 @@ TWorldForm::TWorldForm(AppContext& ctx, const CityTable& table, QWidget* parent)
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 
-  Stamp("wf start");
   auto* panel3 = new QWidget(this);
   panel3->setObjectName("Panel3");
   auto* row = new QHBoxLayout(panel3);
@@ -69,10 +67,8 @@ TWorldForm::TWorldForm(AppContext& ctx, const CityTable& table, QWidget* parent)
   Splitter1->setHandleWidth(5);
   Splitter1->setChildrenCollapsible(false);
   BuildGlobe();
-  Stamp("globe");
   Splitter1->addWidget(Globe);
   Splitter1->addWidget(BuildScrollBox());
-  Stamp("panel");
   Splitter1->setStretchFactor(0, 1);
   Splitter1->setStretchFactor(1, 0);
   row->addWidget(Splitter1);
@@ -105,7 +101,6 @@ TWorldForm::TWorldForm(AppContext& ctx, const CityTable& table, QWidget* parent)
           Reported(ctx_.dialogs, "the world view's clock", [this] { Timer2Timer(); }));
   ShowSystemTime();
   UpdateSun();
-  Stamp("wf end");
 }
 
 TWorldForm::~TWorldForm() {
@@ -193,12 +188,9 @@ void TWorldForm::LoadMap() {
   if (mapLoaded_) return;
   mapLoaded_ = true;
   const std::filesystem::path profile = ctx_.workDir / kProfileFile;
-  Stamp("load");
   Globe->SetProfileName(profile.string());
-  Stamp("loaded");
   layers_ = FindWorldMapLayers(*Globe);
   BuildCityList();
-  Stamp("list");
   const std::string message =
       MissingLayersMessage(profile.string(), std::filesystem::exists(profile), layers_);
   // Told once, after the window has come up rather than while it does.

@@ -18,7 +18,6 @@
 #include "widgets/es_label.h"
 #include "worldview/world_form.h"
 
-void Stamp(const char*);
 namespace meridex {
 
 namespace {
@@ -96,17 +95,11 @@ QWidget* TWorldForm::BuildScrollBox() {
   auto* column = new QVBoxLayout(content);
   column->setContentsMargins(3, 1, 3, 1);
   column->setSpacing(2);
-  Stamp("p0");
   column->addWidget(BuildSelectedCity(content), 1);
-  Stamp("p1");
   column->addWidget(BuildPosition(content));
-  Stamp("p2");
   column->addWidget(BuildDateTime(content));
-  Stamp("p3");
   column->addWidget(BuildSystemTime(content));
-  Stamp("p4");
   column->addWidget(BuildZoomPanel(content));
-  Stamp("p5");
   ScrollBox1->setWidget(content);
   return ScrollBox1;
 }
@@ -227,7 +220,6 @@ QWidget* TWorldForm::BuildZoomPanel(QWidget* parent) {
   ZoomCaption->setAlignment(TEsAlignment::taCenter);
   grid->addWidget(ZoomCaption, 0, 0, 1, 7);
 
-  Stamp("z0");
   btnZoomIn = Button("btnZoomIn", "Zoom In", pnlZoom);
   btnZoomIn->setText("+");
   btnZoomOut = Button("btnZoomOut", "Zoom Out", pnlZoom);
@@ -244,7 +236,6 @@ QWidget* TWorldForm::BuildZoomPanel(QWidget* parent) {
   SpeedButton1->setIcon(LogoIcon());
   SpeedButton1->setIconSize(QSize(24, 24));
   SpeedButton1->setFixedSize(30, 30);
-  Stamp("z1");
   SpeedButton2 = Button("SpeedButton2", "Map Control Help", pnlZoom);
   SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
 
@@ -262,7 +253,6 @@ QWidget* TWorldForm::BuildZoomPanel(QWidget* parent) {
   grid->addWidget(SpeedButton2, 3, 6, Qt::AlignCenter);
   grid->setColumnStretch(5, 1);
 
-  Stamp("z2");
   EsLabel6 = new TEsLabel("Drag to turn the globe", pnlZoom);
   EsLabel6->setObjectName("EsLabel6");
   EsLabel6->setAppearance(TEsAppearance::apSunken);
