@@ -1,6 +1,6 @@
 #include "app/about_box.h"
 
-#include <QDesktopServices>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -15,8 +15,6 @@ namespace meridex {
 
 namespace {
 
-constexpr const char* kWebPage = "https://meridex.example.org/";
-
 class Picture : public QWidget {
  public:
   explicit Picture(QWidget* parent) : QWidget(parent) { setFixedSize(340, 150); }
@@ -27,6 +25,27 @@ class Picture : public QWidget {
     PaintProductPicture(p, rect());
   }
 };
+
+QString HomePageLine(const std::string& homePage) {
+  if (homePage.empty()) return "The home page is not installed.";
+  const QUrl url(QString::fromStdString(homePage));
+  const QString shown = url.isLocalFile() ? url.toLocalFile() : url.toString();
+  return QString("Home page: <a href=\"%1\">%2</a>")
+      .arg(url.toString(QUrl::FullyEncoded).toHtmlEscaped(), shown.toHtmlEscaped());
+}
+
+QString DescriptionText(const std::string& homePage) {
+  return QString(
+             "<p>World time and measures for the Linux desktop.</p>"
+             "<p>Made by the Meridex team. Questions, bug reports and suggestions reach the "
+             "team through the project's issue tracker.<br>%1</p>"
+             "<p>Meridex is free software under the GNU General Public License, version 3 or "
+             "later, and comes with no warranty.</p>"
+             "<p>Cities from Natural Earth (public domain), GeoNames and SimpleMaps (CC BY 4.0); "
+             "time-zone rules from the IANA time zone database (public domain); map outlines "
+             "from Natural Earth.</p>")
+      .arg(HomePageLine(homePage));
+}
 
 // A centred relief caption in bold Times New Roman; the raised one in the
 // steel scheme, the engraved one in the default grey.
@@ -44,31 +63,46 @@ TEsLabel* MakeCaption(const char* text, QWidget* parent, TEsAppearance appearanc
 
 }  // namespace
 
-TAboutBox::TAboutBox(AppContext& ctx, QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(AppContext& ctx, std::string homePage, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), homePage_(std::move(homePage)) {
   setObjectName("AboutBox");
   setWindowTitle("About Meridex");
   auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->addWidget(new Picture(this), 0, Qt::AlignHCenter);
   layout->addWidget(MakeCaption("Meridex", this, TEsAppearance::apRaised, 20));
   layout->addWidget(MakeCaption(kVersionText, this, TEsAppearance::apSunken, 11));
-  auto* text = new QLabel(QString("World time, alarms, unit conversions and a world map.<br><br>"
-                                  "The Meridex team<br>"
-                                  "14 Meridian Lane, Greenwich Park<br>"
-                                  "support@meridex.example.org"),
-                          this);
-  text->setAlignment(Qt::AlignHCenter);
-  layout->addWidget(text);
-  auto* web = new QPushButton("Visit our &web page", this);
-  ConnectReported(web, ctx.dialogs,
-                  [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebPage))); });
-  auto* ok = new QPushButton("OK", this);
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+  Description = new QLabel(DescriptionText(homePage_), this);
+  Description->setObjectName("Description");
+  Description->setTextFormat(Qt::RichText);
+  Description->setWordWrap(true);
+  Description->setAlignment(Qt::AlignHCenter);
+  Description->setFixedWidth(400);
+  Description->setTextInteractionFlags(Qt::TextBrowserInteraction);
+  connect(Description, &QLabel::linkActivated, this,
+          Reported(ctx.dialogs, "the home page", [this] { openHomePage(); }));
+  layout->addWidget(Description);
+
+  WebButton = new QPushButton("Visit the &home page", this);
+  WebButton->setEnabled(!homePage_.empty());
+  ConnectReported(WebButton, ctx.dialogs, [this] { openHomePage(); });
+  OKButton = new QPushButton("OK", this);
+  OKButton->setDefault(true);
+  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(web);
+  buttons->addWidget(WebButton);
   buttons->addStretch();
-  buttons->addWidget(ok);
+  buttons->addWidget(OKButton);
   layout->addLayout(buttons);
+}
+
+void TAboutBox::openHomePage() {
+  if (homePage_.empty()) return;
+  if (!ctx_.shell.openWebPage(homePage_)) {
+    ctx_.dialogs.warning("Meridex cannot open its home page \"" + homePage_ +
+                         "\": no program to show web pages is set up.");
+  }
 }
 
 }  // namespace meridex

@@ -1,5 +1,7 @@
 #include "app/app_shell.h"
 
+#include <QDesktopServices>
+#include <QUrl>
 #include <QWidget>
 
 #include "app/help_window.h"
@@ -45,6 +47,10 @@ void TAppShell::showHelp(const std::string& page) {
 }
 
 void TAppShell::showAbout() { Present(windows_.about); }
+
+bool TAppShell::openWebPage(const std::string& url) {
+  return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+}
 
 void TAppShell::terminate() { quit_(); }
 

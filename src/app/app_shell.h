@@ -45,6 +45,7 @@ class TAppShell final : public Shell {
   void showOptions() override;
   void showHelp(const std::string& page) override;
   void showAbout() override;
+  bool openWebPage(const std::string& url) override;
   void terminate() override;
   void toolWindowClosing(ToolWindow window) override;
   void setCityListOnTop(bool onTop) override;

@@ -26,7 +26,8 @@ MeridexApp::MeridexApp(std::filesystem::path workDir, Seams seams)
           shell,
           prefs,
           std::move(workDir),
-          std::move(seams.pixelsPerInch)} {}
+          std::move(seams.pixelsPerInch)},
+      homePage_(std::move(seams.homePage)) {}
 
 MeridexApp::~MeridexApp() = default;
 
@@ -60,13 +61,17 @@ void MeridexApp::createOtherWindows() {
   }
 }
 
+void MeridexApp::loadWorldMap() {
+  if (worldView) worldView->LoadMapReported();
+}
+
 QWidget* MeridexApp::create(WindowId id) {
   switch (id) {
     case WindowId::CityList:
       cityList = std::make_unique<TCityListForm>(ctx, table);
       return cityList.get();
     case WindowId::AboutBox:
-      about = std::make_unique<TAboutBox>(ctx);
+      about = std::make_unique<TAboutBox>(ctx, homePage_);
       return about.get();
     case WindowId::Calculator:
       calculator = std::make_unique<TCalc>(ctx, calcLink);

@@ -41,6 +41,9 @@ class MeridexApp {
     SoundPlayer& sound;
     std::function<int()> pixelsPerInch;
     std::function<void()> quit;
+    // The program's home page (a file URL into the installed documentation),
+    // or empty when it is not installed.
+    std::string homePage = {};
   };
 
   MeridexApp(std::filesystem::path workDir, Seams seams);
@@ -55,6 +58,8 @@ class MeridexApp {
   // none), then the other twelve in their order with their connections.
   QWidget* createMainWindow(const std::string& startupView, const std::string& stayOnTop);
   void createOtherWindows();
+  // Loads the world view's map (once; what fails is reported).
+  void loadWorldMap();
 
   const std::vector<WindowId>& creationLog() const { return created_; }
 
@@ -85,6 +90,7 @@ class MeridexApp {
   void connectWindows();
 
   std::vector<WindowId> order_;  // of the start-up view
+  std::string homePage_;
   std::vector<WindowId> created_;
 };
 

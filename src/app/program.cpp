@@ -45,10 +45,25 @@ class AfterFirstPaint final : public QObject {
   std::function<void()> work_;
 };
 
+// What the first window does not need is done once it has been drawn, in
+// two steps with the event loop running between them: the other twelve
+// windows in their order, then the world view's map, whatever the start-up
+// view, so that the world view is ready when the user first opens it.
+void FinishStartUpOnceDrawn(QWidget& mainWindow, MeridexApp& meridex,
+                            const MeridexApp::Seams& seams) {
+  new AfterFirstPaint(mainWindow, [&mainWindow, &meridex, &seams] {
+    if (!RunReported(seams.dialogs, kStartUp, [&] { meridex.createOtherWindows(); })) {
+      seams.quit();
+      return;
+    }
+    QTimer::singleShot(0, &mainWindow, [&meridex] { meridex.loadWorldMap(); });
+  });
+}
+
 }  // namespace
 
 int RunProgram(const std::filesystem::path& workDir, MeridexApp::Seams seams,
-               const std::function<int()>& runLoop) {
+               const std::function<int(QWidget* mainWindow)>& runLoop) {
   // A failure before the event loop is reported and ends the program.
   UserPreferences stored;
   if (!RunReported(seams.dialogs, kStartUp, [&] { stored = ReadUserPreferences(workDir); })) {
@@ -71,13 +86,8 @@ int RunProgram(const std::filesystem::path& workDir, MeridexApp::Seams seams,
   }
   Present(mainWindow);
   splash.hide();
-  // The other twelve windows are made once the main window is on the
-  // screen, in their order, before anything else the event loop does: the
-  // first window the user works with comes up without waiting for them.
-  new AfterFirstPaint(*mainWindow, [&meridex, &seams] {
-    if (!RunReported(seams.dialogs, kStartUp, [&] { meridex->createOtherWindows(); })) seams.quit();
-  });
-  return runLoop();
+  FinishStartUpOnceDrawn(*mainWindow, *meridex, seams);
+  return runLoop(mainWindow);
 }
 
 }  // namespace meridex

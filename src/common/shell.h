@@ -25,6 +25,9 @@ class Shell {
   // Help menu and logo buttons. An empty page opens the help index.
   virtual void showHelp(const std::string& page = {}) = 0;
   virtual void showAbout() = 0;
+  // Opens a web page (or a local page) in the user's browser; false when no
+  // program could be started to show it.
+  virtual bool openWebPage(const std::string& url) = 0;
 
   // Ends the program.
   virtual void terminate() = 0;

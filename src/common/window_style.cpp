@@ -17,6 +17,8 @@ bool StaysOnTop(const QWidget& window) {
 
 void Present(QWidget* window) {
   if (window == nullptr) return;
+  // A minimised window is not in front however it is raised.
+  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
   window->show();
   window->raise();
   window->activateWindow();

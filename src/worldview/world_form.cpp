@@ -333,8 +333,14 @@ bool TWorldForm::event(QEvent* event) {
   return QMainWindow::event(event);
 }
 
-void TWorldForm::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
+void TWorldForm::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  // A window shown before the program has loaded its map loads it once it
+  // has been drawn, so that it comes up without waiting for the map.
+  if (!mapLoaded_) QTimer::singleShot(0, this, [this] { LoadMapReported(); });
+}
+
+void TWorldForm::LoadMapReported() {
   RunReported(ctx_.dialogs, "the loading of the world map", [this] { LoadMap(); });
 }
 

@@ -35,9 +35,10 @@ class TGlobe;
 // the scale bar, the city details, the night side and the filter are worked
 // out by the toolkit-free helpers beside this file.
 //
-// The map is loaded when the window is first shown (or by LoadMap), not
-// when it is created, so that a program that starts with another window
-// does not wait for it.
+// The map is loaded by LoadMap, which the program calls once its first
+// window is up, whatever window that is; a world view drawn before then
+// loads it right after it has been drawn. Creating the window does not load
+// it, so that nothing waits for the map before a window is on the screen.
 class TWorldForm : public QMainWindow {
   Q_OBJECT
  public:
@@ -48,8 +49,9 @@ class TWorldForm : public QMainWindow {
   void setMapViewHelp(QWidget* help) { mapViewHelp_ = help; }
 
   // Loads the globe's profile and builds the city list, once; a map that is
-  // missing layers is reported once.
+  // missing layers is reported once. LoadMapReported reports what it raises.
   void LoadMap();
+  void LoadMapReported();
   bool MapLoaded() const { return mapLoaded_; }
   const TWorldMapLayers& MapLayers() const { return layers_; }
   const std::string& SelectedCity() const { return selectedCity_; }
@@ -95,7 +97,7 @@ class TWorldForm : public QMainWindow {
 
  protected:
   bool event(QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

@@ -106,5 +106,18 @@ TEST_F(AppShellTest, HelpOpensTheIndexPage) {
   shell.helpWindow()->close();
 }
 
+TEST_F(AppShellTest, ShowingAMinimisedOrMaximisedWindowBringsItBackAsItWas) {
+  calculator.showMinimized();
+  shell.showCalculator();
+  EXPECT_TRUE(calculator.isVisible());
+  EXPECT_FALSE(calculator.isMinimized());
+
+  convert.showMaximized();
+  convert.setWindowState(convert.windowState() | Qt::WindowMinimized);
+  shell.showUnitConversions();
+  EXPECT_FALSE(convert.isMinimized());
+  EXPECT_TRUE(convert.isMaximized());
+}
+
 }  // namespace
 }  // namespace meridex

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QListWidget>
 #include <QTest>
 #include <QWidget>
 
@@ -12,6 +13,8 @@
 #include "support/recording_sound_player.h"
 #include "support/temp_dir.h"
 #include "worldtime/city_files.h"
+#include "worldview/test_map.h"
+#include "worldview/world_form.h"
 
 namespace meridex {
 namespace {
@@ -20,7 +23,8 @@ class ProgramStart : public ::testing::Test {
  protected:
   int run() {
     return RunProgram(dir.path(),
-                      MeridexApp::Seams{clock, dialogs, sound, [] { return 96; }, [] {}}, [this] {
+                      MeridexApp::Seams{clock, dialogs, sound, [] { return 96; }, [] {}},
+                      [this](QWidget*) {
                         ++loops;
                         for (QWidget* w : QApplication::topLevelWidgets()) {
                           if (w->isVisible()) shown.push_back(w->windowTitle().toStdString());
@@ -83,22 +87,55 @@ TEST_F(ProgramStart, TheOtherWindowsAreMadeOnceTheMainWindowIsUp) {
   writePrefs("a");
   dir.write(kCityDatabaseFile, {});
   dir.write(kHotListFile, {1, '0'});
+  test::WriteTestMap(dir.path());
   const auto exists = [](const char* name) {
     for (QWidget* w : QApplication::topLevelWidgets())
       if (w->objectName() == name) return true;
     return false;
   };
   bool mainAtStart = false, othersAtStart = true, othersLater = false;
-  RunProgram(dir.path(), MeridexApp::Seams{clock, dialogs, sound, [] { return 96; }, [] {}}, [&] {
-    mainAtStart = exists("CityListForm");
-    othersAtStart = exists("WorldForm") || exists("ConvertForm");
-    for (int i = 0; i < 100 && !exists("ForeWiz"); ++i) QTest::qWait(10);
-    othersLater = exists("WorldForm") && exists("ConvertForm") && exists("Calc");
-    return 0;
-  });
+  RunProgram(dir.path(), MeridexApp::Seams{clock, dialogs, sound, [] { return 96; }, [] {}},
+             [&](QWidget*) {
+               mainAtStart = exists("CityListForm");
+               othersAtStart = exists("WorldForm") || exists("ConvertForm");
+               for (int i = 0; i < 100 && !exists("ForeWiz"); ++i) QTest::qWait(10);
+               othersLater = exists("WorldForm") && exists("ConvertForm") && exists("Calc");
+               return 0;
+             });
   EXPECT_TRUE(mainAtStart);
   EXPECT_FALSE(othersAtStart);
   EXPECT_TRUE(othersLater);
+  EXPECT_TRUE(dialogs.shown.empty()) << dialogs.lastText();
+}
+
+// The world view, found among the program's windows.
+TWorldForm* WorldView() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* form = qobject_cast<TWorldForm*>(w)) return form;
+  return nullptr;
+}
+
+TEST_F(ProgramStart, TheWorldMapIsLoadedAfterTheFirstWindowWhateverTheStartView) {
+  dir.write(kCityDatabaseFile, {});
+  dir.write(kHotListFile, {1, '0'});
+  test::WriteTestMap(dir.path());
+  for (const char* view : {"a", "d"}) {
+    writePrefs(view);
+    bool loadedAtStart = true, loadedLater = false;
+    int cities = 0;
+    RunProgram(dir.path(), MeridexApp::Seams{clock, dialogs, sound, [] { return 96; }, [] {}},
+               [&](QWidget*) {
+                 loadedAtStart = WorldView() != nullptr && WorldView()->MapLoaded();
+                 for (int i = 0; i < 200 && !(WorldView() && WorldView()->MapLoaded()); ++i)
+                   QTest::qWait(10);
+                 loadedLater = WorldView() != nullptr && WorldView()->MapLoaded();
+                 if (loadedLater) cities = WorldView()->CityListBox->count();
+                 return 0;
+               });
+    EXPECT_FALSE(loadedAtStart) << view;
+    EXPECT_TRUE(loadedLater) << view;
+    EXPECT_EQ(cities, 5) << view;
+  }
   EXPECT_TRUE(dialogs.shown.empty()) << dialogs.lastText();
 }
 

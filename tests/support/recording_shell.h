@@ -19,6 +19,10 @@ class RecordingShell final : public Shell {
   void showOptions() override { call("Options"); }
   void showHelp(const std::string& page) override { call("Help " + page); }
   void showAbout() override { call("About"); }
+  bool openWebPage(const std::string& url) override {
+    call("WebPage " + url);
+    return webPagesOpen;
+  }
   void terminate() override { call("Terminate"); }
   void toolWindowClosing(ToolWindow) override { call("Closing"); }
   void setCityListOnTop(bool onTop) override { listOnTop = onTop; }
@@ -28,6 +32,7 @@ class RecordingShell final : public Shell {
   std::vector<std::string> calls;
   bool listOnTop = false;
   bool alarmOnTop = true;
+  bool webPagesOpen = true;  // what openWebPage reports
   // While set, every command fails with an internal error once recorded.
   bool failing = false;
 

@@ -42,9 +42,14 @@ class WorldFormTest : public ::testing::Test {
   TWorldForm& Open(const std::vector<std::string>& leaveOut = {}) {
     test::WriteTestMap(ctx.dir.path(), leaveOut);
     form = std::make_unique<TWorldForm>(ctx.ctx, *table);
-    form->show();
+    ShowDrawn(*form);
     Paint();
     return *form;
+  }
+  // Shows a window and lets it draw itself, after which it loads its map.
+  static void ShowDrawn(TWorldForm& w) {
+    w.show();
+    for (int i = 0; i < 400 && !w.MapLoaded(); ++i) QTest::qWait(5);
   }
   void Paint() { form->Globe->grab(); }
   // The globe pixel of a place.
@@ -87,7 +92,12 @@ TEST_F(WorldFormTest, OpensAtItsSizeWithTheCitiesOfTheFourthLayerSorted) {
   ctx.ppi = 144;
   TWorldForm large(ctx.ctx, *table);
   EXPECT_EQ(large.size(), QSize(701, 591));
-  EXPECT_FALSE(large.MapLoaded());  // not before it is shown
+  EXPECT_FALSE(large.MapLoaded());  // not when it is made
+  large.show();
+  EXPECT_FALSE(large.MapLoaded());  // nor before it has been drawn
+  ShowDrawn(large);
+  EXPECT_TRUE(large.MapLoaded());
+  EXPECT_EQ(large.CityListBox->count(), 5);
 }
 
 TEST_F(WorldFormTest, ThePointerCaptionNamesTheCityAndItsCountryOrOnlyThePositionOverTheSea) {
@@ -220,11 +230,13 @@ TEST_F(WorldFormTest, TheProjectionsAreOneRadioGroup) {
 }
 
 TEST_F(WorldFormTest, TheClockRunsEvery600MsFromTheFirstActivationAndTheNightSideEveryMinute) {
+  TWorldForm fresh(ctx.ctx, *table);
+  EXPECT_FALSE(fresh.Timer2->isActive());
+  fresh.FormActivate();
+  EXPECT_TRUE(fresh.Timer2->isActive());
+  EXPECT_EQ(fresh.Timer2->interval(), 600);
   TWorldForm& w = Open();
-  EXPECT_FALSE(w.Timer2->isActive());
-  w.FormActivate();
-  EXPECT_TRUE(w.Timer2->isActive());
-  EXPECT_EQ(w.Timer2->interval(), 600);
+  w.Timer2->stop();  // the test drives the ticks
   const SubSolarPoint before = w.Sun();
   ctx.clock.advance(std::chrono::seconds(30));
   w.Timer2Timer();
@@ -314,7 +326,7 @@ TEST_F(WorldFormTest, AMapWithoutSomeLayersShowsWhatLoadedAndSaysOnceWhatIsMissi
   std::filesystem::remove(ctx.dir / "tglobe.prf");
   ctx.dialogs.clear();
   TWorldForm bare(ctx.ctx, *table);
-  bare.show();
+  ShowDrawn(bare);
   QApplication::processEvents();
   ASSERT_EQ(ctx.dialogs.shown.size(), 1u);
   EXPECT_NE(ctx.dialogs.lastText().find("cannot be found"), std::string::npos);
