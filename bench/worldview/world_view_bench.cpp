@@ -41,6 +41,7 @@ struct WorldView {
       ComputeLocalTime(table->Entries[static_cast<std::size_t>(i)], clock.utcNow());
     form = std::make_unique<TWorldForm>(ctx, *table);
     form->show();
+    form->LoadMap();  // as the program does once its first window is up
     const auto tokyo = form->CityListBox->findItems("Tokyo", Qt::MatchExactly);
     if (!tokyo.isEmpty()) form->CityListBox->setCurrentItem(tokyo.front());
     QApplication::processEvents();
