@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QTimer>
 #include <QToolButton>
@@ -71,6 +72,8 @@ TWorldForm::TWorldForm(AppContext& ctx, const CityTable& table, QWidget* parent)
   Splitter1->addWidget(BuildScrollBox());
   Splitter1->setStretchFactor(0, 1);
   Splitter1->setStretchFactor(1, 0);
+  // The globe takes all the width the panel leaves, not just its own hint.
+  Splitter1->setSizes({width(), ScrollBox1->width()});
   row->addWidget(Splitter1);
   setCentralWidget(panel3);
   BuildMenus();

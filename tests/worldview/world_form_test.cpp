@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -74,6 +75,9 @@ TEST_F(WorldFormTest, OpensAtItsSizeWithTheCitiesOfTheFourthLayerSorted) {
   TWorldForm& w = Open();
   EXPECT_EQ(w.size(), QSize(624, 483));
   EXPECT_EQ(w.windowTitle(), "World View");
+  // The globe takes the width the panel leaves: the panel ends at the right edge.
+  const int panelRight = w.ScrollBox1->mapTo(&w, QPoint(w.ScrollBox1->width(), 0)).x();
+  EXPECT_GE(panelRight, w.width() - 4);
   ASSERT_EQ(w.CityListBox->count(), 5);
   EXPECT_EQ(w.CityListBox->item(0)->text(), "Alpha");
   EXPECT_EQ(w.CityListBox->item(4)->text(), QString::fromUtf8("Z\u00fcrich"));
