@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "common/help_title.h"
+
 namespace meridex {
 
 namespace {
@@ -58,15 +60,7 @@ TUnitHelp::TUnitHelp(AppContext&, QWidget* parent)
     }
   }
   column->addStretch();
-  QLabel* title = Lines.front();
-  QFont titleFont = font;
-  titleFont.setBold(true);
-  titleFont.setUnderline(true);
-  title->setFont(titleFont);
-  title->setAlignment(Qt::AlignHCenter);
-  QPalette titlePalette = title->palette();
-  titlePalette.setColor(QPalette::WindowText, Qt::blue);
-  title->setPalette(titlePalette);
+  StyleHelpTitle(*Lines.front(), font);
 
   OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
   OKBtn->setObjectName("OKBtn");

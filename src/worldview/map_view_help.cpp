@@ -8,6 +8,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "common/help_title.h"
+
 namespace meridex {
 
 namespace {
@@ -56,15 +58,7 @@ TMapViewHelp::TMapViewHelp(AppContext& ctx, QWidget* parent)
     Lines.append(label);
   }
   column->addStretch();
-  QLabel* title = Lines.front();
-  QFont titleFont = font;
-  titleFont.setBold(true);
-  titleFont.setUnderline(true);
-  title->setFont(titleFont);
-  title->setAlignment(Qt::AlignHCenter);
-  QPalette titlePalette = title->palette();
-  titlePalette.setColor(QPalette::WindowText, Qt::blue);
-  title->setPalette(titlePalette);
+  StyleHelpTitle(*Lines.front(), font);
 
   auto* buttons = new QHBoxLayout;
   HelpPage = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), "More Help", this);

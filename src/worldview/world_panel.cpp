@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 #include "common/icons.h"
 #include "common/qt_report.h"
@@ -45,6 +46,32 @@ QLabel* Value(const char* name, const char* text, QWidget* parent) {
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   SetTextColour(label, QColor(128, 0, 0));
   return label;
+}
+
+// The grid of a details box: a caption column and a value column.
+QGridLayout* DetailsGrid(QGroupBox* group) {
+  auto* grid = new QGridLayout(group);
+  grid->setContentsMargins(6, 0, 4, 2);
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(1);
+  grid->setColumnStretch(1, 1);
+  return grid;
+}
+
+struct ValueRow {
+  const char* caption;
+  const char* name;
+  QLabel** label;
+};
+
+// Rows of a caption and a value label reading "N/A", from `row` down.
+void AddValueRows(QGridLayout* grid, QGroupBox* group, int row,
+                  std::initializer_list<ValueRow> rows) {
+  for (const ValueRow& r : rows) {
+    grid->addWidget(new QLabel(r.caption, group), row, 0);
+    *r.label = Value(r.name, "N/A", group);
+    grid->addWidget(*r.label, row++, 1);
+  }
 }
 
 // The whole earth: a disc with its equator and a meridian.
@@ -141,49 +168,29 @@ QWidget* TWorldForm::BuildSelectedCity(QWidget* parent) {
 
 QWidget* TWorldForm::BuildPosition(QWidget* parent) {
   auto* group = new QGroupBox("Selected - Global Position", parent);
-  auto* grid = new QGridLayout(group);
-  grid->setContentsMargins(6, 0, 4, 2);
-  grid->setHorizontalSpacing(6);
-  grid->setVerticalSpacing(1);
+  QGridLayout* grid = DetailsGrid(group);
   grid->addWidget(new QLabel("Lat:", group), 0, 0);
   grid->addWidget(new QLabel("Long:", group), 0, 1);
   CityLat = Value("CityLat", "00.00", group);
   CityLon = Value("CityLon", "00.00", group);
   grid->addWidget(CityLat, 1, 0);
   grid->addWidget(CityLon, 1, 1);
-  const std::pair<const char*, QLabel**> rows[] = {
-      {"City:", &MapCity}, {"State:", &CityState}, {"Country:", &CityCountry}};
-  const char* names[] = {"MapCity", "CityState", "CityCountry"};
-  int row = 2;
-  for (const auto& [caption, label] : rows) {
-    grid->addWidget(new QLabel(caption, group), row, 0);
-    *label = Value(names[row - 2], "N/A", group);
-    grid->addWidget(*label, row, 1);
-    ++row;
-  }
-  grid->setColumnStretch(1, 1);
+  AddValueRows(grid, group, 2,
+               {{"City:", "MapCity", &MapCity},
+                {"State:", "CityState", &CityState},
+                {"Country:", "CityCountry", &CityCountry}});
   return group;
 }
 
 QWidget* TWorldForm::BuildDateTime(QWidget* parent) {
   auto* group = new QGroupBox("Selected - Date/Time Info", parent);
-  auto* grid = new QGridLayout(group);
-  grid->setContentsMargins(6, 0, 4, 2);
-  grid->setHorizontalSpacing(6);
-  grid->setVerticalSpacing(1);
-  const std::tuple<const char*, const char*, QLabel**> rows[] = {
-      {"Date:", "CityDte", &CityDte},
-      {"Day of Week:", "CityDow", &CityDow},
-      {"Time:", "CityTime", &CityTime},
-      {"Sun:", "CitySun", &CitySun}};
-  int row = 0;
-  for (const auto& [caption, name, label] : rows) {
-    grid->addWidget(new QLabel(caption, group), row, 0);
-    *label = Value(name, "N/A", group);
-    grid->addWidget(*label, row++, 1);
-  }
+  QGridLayout* grid = DetailsGrid(group);
+  AddValueRows(grid, group, 0,
+               {{"Date:", "CityDte", &CityDte},
+                {"Day of Week:", "CityDow", &CityDow},
+                {"Time:", "CityTime", &CityTime},
+                {"Sun:", "CitySun", &CitySun}});
   CitySun->setToolTip("Whether the sun is up at the selected city");
-  grid->setColumnStretch(1, 1);
   return group;
 }
 
