@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "common/help_title.h"
+#include "common/help_page.h"
 
 namespace meridex {
 
@@ -41,11 +41,7 @@ TUnitHelp::TUnitHelp(AppContext&, QWidget* parent)
   font.setPointSize(8);
   setFont(font);
   setFixedSize(393, 257);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  palette.setColor(QPalette::WindowText, Qt::black);
-  setPalette(palette);
-  setAutoFillBackground(true);
+  StyleHelpPage(*this);
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(10, 10, 10, 10);

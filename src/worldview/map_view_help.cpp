@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "common/help_title.h"
+#include "common/help_page.h"
 
 namespace meridex {
 
@@ -42,11 +42,7 @@ TMapViewHelp::TMapViewHelp(AppContext& ctx, QWidget* parent)
   font.setPixelSize(11);
   setFont(font);
   resize(451, 369);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  palette.setColor(QPalette::WindowText, Qt::black);
-  setPalette(palette);
-  setAutoFillBackground(true);
+  StyleHelpPage(*this);
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(12, 10, 12, 10);

@@ -1,10 +1,19 @@
-#include "common/help_title.h"
+#include "common/help_page.h"
 
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
+#include <QWidget>
 
 namespace meridex {
+
+void StyleHelpPage(QWidget& window) {
+  QPalette palette = window.palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  palette.setColor(QPalette::WindowText, Qt::black);
+  window.setPalette(palette);
+  window.setAutoFillBackground(true);
+}
 
 void StyleHelpTitle(QLabel& title, const QFont& font) {
   QFont titleFont = font;
