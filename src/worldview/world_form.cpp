@@ -194,6 +194,9 @@ void TWorldForm::LoadMap() {
   Globe->SetProfileName(profile.string());
   layers_ = FindWorldMapLayers(*Globe);
   BuildCityList();
+  // Its icon takes a while to load, and the field is of no use before the
+  // list is there: the first window does not wait for it.
+  CityFilter->setClearButtonEnabled(true);
   const std::string message =
       MissingLayersMessage(profile.string(), std::filesystem::exists(profile), layers_);
   // Told once, after the window has come up rather than while it does.

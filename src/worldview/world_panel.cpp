@@ -139,7 +139,6 @@ QWidget* TWorldForm::BuildSelectedCity(QWidget* parent) {
   CityFilter = new QLineEdit(group);
   CityFilter->setObjectName("CityFilter");
   CityFilter->setPlaceholderText("Find a city");
-  CityFilter->setClearButtonEnabled(true);
   CityFilter->setToolTip("Type part of a city's name; Enter selects the first city listed");
   CityFilter->setAccessibleName("Find a city");
   column->addWidget(CityFilter);

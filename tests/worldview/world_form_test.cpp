@@ -102,6 +102,7 @@ TEST_F(WorldFormTest, OpensAtItsSizeWithTheCitiesOfTheFourthLayerSorted) {
   ShowDrawn(large);
   EXPECT_TRUE(large.MapLoaded());
   EXPECT_EQ(large.CityListBox->count(), 5);
+  EXPECT_TRUE(large.CityFilter->isClearButtonEnabled());
 }
 
 TEST_F(WorldFormTest, ThePointerCaptionNamesTheCityAndItsCountryOrOnlyThePositionOverTheSea) {
