@@ -42,22 +42,42 @@ MeridexApp::MeridexApp(std::filesystem::path workDir, Seams seams)
 MeridexApp::~MeridexApp() = default;
 
 QWidget* MeridexApp::createWindows(const std::string& startupView, const std::string& stayOnTop) {
+  QWidget* mainWindow = createMainWindow(startupView, stayOnTop);
+  if (mainWindow != nullptr) createOtherWindows();
+  return mainWindow;
+}
+
+QWidget* MeridexApp::createMainWindow(const std::string& startupView,
+                                      const std::string& stayOnTop) {
   prefs.StartupView = startupView;
   prefs.StayOnTop = stayOnTop;
-  QWidget* mainWindow = nullptr;
-  for (WindowId id : CreationOrder(startupView)) {
-    QWidget* window = create(id);
-    created_.push_back(id);
-    if (mainWindow == nullptr) mainWindow = window;
+  order_ = CreationOrder(startupView);
+  if (order_.empty()) return nullptr;
+  QWidget* mainWindow = create(order_.front());
+  created_.push_back(order_.front());
+  // The main window is shown before the others exist: its place is set now.
+  placer.setMainWindow(mainWindow);
+  arrange(order_.front());
+  return mainWindow;
+}
+
+void MeridexApp::createOtherWindows() {
+  for (std::size_t i = 1; i < order_.size(); ++i) {
+    create(order_[i]);
+    created_.push_back(order_[i]);
   }
-  if (mainWindow == nullptr) return nullptr;
   connectWindows();
-  arrangeWindows(mainWindow);
-  if ((startupView == "a" || startupView == "c") && prefs.StayOnTop == "a") {
+  for (std::size_t i = 1; i < order_.size(); ++i) arrange(order_[i]);
+  shell.setPlacer(&placer);
+  aboveList = std::make_unique<KeepAboveOnTop>(*cityList);
+  if (order_.front() == WindowId::CityList && prefs.StayOnTop == "a") {
     shell.setAlarmMessageOnTop(false);
     shell.setCityListOnTop(true);
   }
-  return mainWindow;
+}
+
+void MeridexApp::loadWorldMap() {
+  if (worldView) worldView->LoadMapReported();
 }
 
 QWidget* MeridexApp::create(WindowId id) {
@@ -92,7 +112,7 @@ QWidget* MeridexApp::create(WindowId id) {
       unitHelp = std::make_unique<TUnitHelp>(ctx);
       return unitHelp.get();
     case WindowId::MapViewHelp:
-      mapViewHelp = std::make_unique<TMapViewHelp>();
+      mapViewHelp = std::make_unique<TMapViewHelp>(ctx);
       return mapViewHelp.get();
     case WindowId::AlarmWizard:
       alarmWizard = std::make_unique<TAlarmWiz>(ctx, cityList.get());
@@ -114,27 +134,70 @@ void MeridexApp::connectWindows() {
                    &TConvertForm::setFieldText);
   convert->setCalculator(calculator.get());
   convert->setUnitHelp(unitHelp.get());
+  worldView->setMapViewHelp(mapViewHelp.get());
   alarmCoordinator = std::make_unique<AlarmCoordinator>(ctx, alarm, table, *alarmForm, *alarmWizard,
                                                         *alarmMessage);
   cityList->setHooks(alarmCoordinator.get());
   cityList->setWizards(foreWizard.get(), addWizard.get());
 }
 
-void MeridexApp::arrangeWindows(QWidget* mainWindow) {
-  placer.setMainWindow(mainWindow);
-  placer.keepInPlace(*cityList, CityListFirstPlace);
-  for (QWidget* w : std::initializer_list<QWidget*>{convert.get(), calculator.get(), options.get(),
-                                                    worldView.get(), alarmMessage.get(),
-                                                    unitHelp.get(), about.get()}) {
-    placer.centre(*w);
+void MeridexApp::arrange(WindowId id) {
+  switch (id) {
+    case WindowId::CityList:
+      placer.keepInPlace(*cityList, CityListFirstPlace);
+      return;
+    case WindowId::UnitConversion:
+    case WindowId::Calculator:
+    case WindowId::Options:
+    case WindowId::WorldView:
+    case WindowId::AlarmMessage:
+    case WindowId::UnitHelp:
+    case WindowId::AboutBox:
+      placer.centre(*windowOf(id));
+      return;
+    case WindowId::MapViewHelp:
+      placer.keepInPlace(*mapViewHelp, CentredFramePosition);
+      return;
+    // The guides and the alarm settings work on the city list's rows.
+    case WindowId::ForecastWizard:
+    case WindowId::AddWizard:
+    case WindowId::AlarmWizard:
+    case WindowId::AlarmSettings:
+      placer.beside(*windowOf(id), *cityList);
+      return;
   }
-  placer.keepInPlace(*mapViewHelp, CentredFramePosition);
-  for (QWidget* w : std::initializer_list<QWidget*>{foreWizard.get(), addWizard.get(),
-                                                    alarmWizard.get(), alarmForm.get()}) {
-    placer.beside(*w, *cityList);
+}
+
+QWidget* MeridexApp::windowOf(WindowId id) const {
+  switch (id) {
+    case WindowId::CityList:
+      return cityList.get();
+    case WindowId::AboutBox:
+      return about.get();
+    case WindowId::Calculator:
+      return calculator.get();
+    case WindowId::UnitConversion:
+      return convert.get();
+    case WindowId::Options:
+      return options.get();
+    case WindowId::WorldView:
+      return worldView.get();
+    case WindowId::AlarmSettings:
+      return alarmForm.get();
+    case WindowId::AlarmMessage:
+      return alarmMessage.get();
+    case WindowId::UnitHelp:
+      return unitHelp.get();
+    case WindowId::MapViewHelp:
+      return mapViewHelp.get();
+    case WindowId::AlarmWizard:
+      return alarmWizard.get();
+    case WindowId::AddWizard:
+      return addWizard.get();
+    case WindowId::ForecastWizard:
+      return foreWizard.get();
   }
-  shell.setPlacer(&placer);
-  aboveList = std::make_unique<KeepAboveOnTop>(*cityList);
+  return nullptr;
 }
 
 }  // namespace meridex

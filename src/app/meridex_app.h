@@ -55,6 +55,13 @@ class MeridexApp {
   // stay-on-top preference; returns the main window (the first created), or
   // nullptr when the letter selects none.
   QWidget* createWindows(const std::string& startupView, const std::string& stayOnTop);
+  // The same in two steps, so that the main window can be shown before the
+  // others are made: the main window alone (nullptr when the letter selects
+  // none), then the other twelve in their order with their connections.
+  QWidget* createMainWindow(const std::string& startupView, const std::string& stayOnTop);
+  void createOtherWindows();
+  // Loads the world view's map (once; what fails is reported).
+  void loadWorldMap();
 
   const std::vector<WindowId>& creationLog() const { return created_; }
 
@@ -87,8 +94,11 @@ class MeridexApp {
  private:
   QWidget* create(WindowId id);
   void connectWindows();
-  void arrangeWindows(QWidget* mainWindow);
+  // Where the window comes up when the program shows it.
+  void arrange(WindowId id);
+  QWidget* windowOf(WindowId id) const;
 
+  std::vector<WindowId> order_;  // of the start-up view
   std::string homePage_;
   std::vector<WindowId> created_;
 };

@@ -66,6 +66,9 @@ int RunProgram(const std::filesystem::path& workDir, MeridexApp::Seams seams,
   if (!created) return 1;
   if (mainWindow == nullptr) return 0;
   Present(mainWindow);
+  // The world view's map, whatever the start-up view, once the main window is
+  // up: a layer that fails is told above it, not behind the splash.
+  QTimer::singleShot(0, mainWindow, [&meridex] { meridex->loadWorldMap(); });
   return runLoop(mainWindow);
 }
 

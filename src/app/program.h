@@ -13,7 +13,8 @@ namespace meridex {
 // runs the event loop until the program ends. Returns the exit code.
 // `runLoop` runs the event loop for the main window, which is shown before it
 // starts. The splash stays up until the windows are created and for at least
-// `splashAtLeast`, long enough to be seen.
+// `splashAtLeast`, long enough to be seen; the world view's map is loaded as
+// soon as the loop runs.
 inline constexpr std::chrono::milliseconds kSplashAtLeast{1000};
 int RunProgram(const std::filesystem::path& workDir, MeridexApp::Seams seams,
                const std::function<int(QWidget* mainWindow)>& runLoop,

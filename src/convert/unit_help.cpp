@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "common/help_page.h"
 #include "common/screen_density.h"
 #include "common/window_style.h"
 
@@ -39,11 +40,7 @@ TUnitHelp::TUnitHelp(AppContext& ctx, QWidget* parent)
   QFont font("MS Sans Serif");
   font.setPointSize(8);
   setFont(font);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  palette.setColor(QPalette::WindowText, Qt::black);
-  setPalette(palette);
-  setAutoFillBackground(true);
+  StyleHelpPage(*this);
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(10, 10, 10, 10);
@@ -58,15 +55,7 @@ TUnitHelp::TUnitHelp(AppContext& ctx, QWidget* parent)
     }
   }
   column->addStretch();
-  QLabel* title = Lines.front();
-  QFont titleFont = font;
-  titleFont.setBold(true);
-  titleFont.setUnderline(true);
-  title->setFont(titleFont);
-  title->setAlignment(Qt::AlignHCenter);
-  QPalette titlePalette = title->palette();
-  titlePalette.setColor(QPalette::WindowText, Qt::blue);
-  title->setPalette(titlePalette);
+  StyleHelpTitle(*Lines.front(), font);
 
   OKBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
   OKBtn->setObjectName("OKBtn");

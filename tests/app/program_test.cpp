@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QListWidget>
+#include <QTest>
 #include <QWidget>
 
 #include "app/logo_form.h"
@@ -13,6 +15,8 @@
 #include "support/recording_sound_player.h"
 #include "support/temp_dir.h"
 #include "worldtime/city_files.h"
+#include "worldview/test_map.h"
+#include "worldview/world_form.h"
 
 namespace meridex {
 namespace {
@@ -105,6 +109,66 @@ TEST_F(ProgramStart, TheSplashIsOnTheScreenBeforeTheWindowsAndStaysLongEnoughToB
   // Gone when the main window comes up.
   EXPECT_EQ(shown, std::vector<std::string>{"Hot List"});
   EXPECT_EQ(SplashOnScreen(), 0);
+}
+
+}  // namespace
+}  // namespace meridex
+
+namespace meridex {
+namespace {
+
+TEST_F(ProgramStart, EveryWindowIsMadeBeforeTheMainWindowIsShown) {
+  writePrefs("a");
+  dir.write(kCityDatabaseFile, {});
+  dir.write(kHotListFile, {1, '0'});
+  test::WriteTestMap(dir.path());
+  const auto exists = [](const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == name) return true;
+    return false;
+  };
+  bool all = false;
+  RunProgram(
+      dir.path(), MeridexApp::Seams{clock, dialogs, sound, [] { return 96; }, [] {}},
+      [&](QWidget*) {
+        all = exists("CityListForm") && exists("WorldForm") && exists("ConvertForm") &&
+              exists("Calc") && exists("ForeWiz");
+        return 0;
+      },
+      std::chrono::milliseconds{0});
+  EXPECT_TRUE(all);
+  EXPECT_TRUE(dialogs.shown.empty()) << dialogs.lastText();
+}
+
+// The world view, found among the program's windows.
+TWorldForm* WorldView() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* form = qobject_cast<TWorldForm*>(w)) return form;
+  return nullptr;
+}
+
+TEST_F(ProgramStart, TheWorldMapIsLoadedAfterTheFirstWindowWhateverTheStartView) {
+  dir.write(kCityDatabaseFile, {});
+  dir.write(kHotListFile, {1, '0'});
+  test::WriteTestMap(dir.path());
+  for (const char* view : {"a", "d"}) {
+    writePrefs(view);
+    bool loadedAtStart = true, loadedLater = false;
+    int cities = 0;
+    RunProgram(dir.path(), MeridexApp::Seams{clock, dialogs, sound, [] { return 96; }, [] {}},
+               [&](QWidget*) {
+                 loadedAtStart = WorldView() != nullptr && WorldView()->MapLoaded();
+                 for (int i = 0; i < 200 && !(WorldView() && WorldView()->MapLoaded()); ++i)
+                   QTest::qWait(10);
+                 loadedLater = WorldView() != nullptr && WorldView()->MapLoaded();
+                 if (loadedLater) cities = WorldView()->CityListBox->count();
+                 return 0;
+               });
+    EXPECT_FALSE(loadedAtStart) << view;
+    EXPECT_TRUE(loadedLater) << view;
+    EXPECT_EQ(cities, 5) << view;
+  }
+  EXPECT_TRUE(dialogs.shown.empty()) << dialogs.lastText();
 }
 
 }  // namespace
