@@ -18,10 +18,15 @@ class TAlarmMessForm : public QDialog {
  public:
   TAlarmMessForm(AppContext& ctx, const AlarmState& alarm, QWidget* parent = nullptr);
 
+  // The alarm comes after its time (the machine slept or the clock was set
+  // over it): the first line says so.
+  void setLate(bool late) { late_ = late; }
+
   void FormActivate();
   void WavTimerTimer();
   void BitBtn1Click();  // "OK"
 
+  QLabel* Label1;
   QLabel* AlTimeLabel;
   QLabel* AlCityLabel;
   QLabel* AlMessLabel;
@@ -38,6 +43,7 @@ class TAlarmMessForm : public QDialog {
   AppContext& ctx_;
   const AlarmState& alarm_;
   bool deactivated_ = false;
+  bool late_ = false;
 };
 
 }  // namespace meridex

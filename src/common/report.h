@@ -45,4 +45,36 @@ inline std::function<void()> Reported(Dialogs& dialogs, std::string action,
   };
 }
 
+// A failure that comes back at every repetition of an action (a save on
+// every switch between windows, a refresh every minute) is shown once: the
+// next one is shown only after the action has succeeded again. Otherwise the
+// box would come up at each repetition, and since a box takes the focus and
+// giving the focus back repeats some actions, it might never stop.
+class RepeatedFailure {
+ public:
+  // Runs `action` as RunReported does, but keeps quiet about a failure while
+  // the one before is still unresolved. Returns false when it failed.
+  template <class Action>
+  bool run(Dialogs& dialogs, std::string_view what, Action&& action) {
+    Dialogs& shown = failing_ ? silent_ : dialogs;
+    failing_ = !RunReported(shown, what, std::forward<Action>(action));
+    return !failing_;
+  }
+  // Runs `action` at the user's own request: its failure is always shown.
+  template <class Action>
+  bool runAsked(Dialogs& dialogs, std::string_view what, Action&& action) {
+    failing_ = !RunReported(dialogs, what, std::forward<Action>(action));
+    return !failing_;
+  }
+  bool failing() const { return failing_; }
+
+ private:
+  class Silent final : public Dialogs {
+   public:
+    void show(DialogKind, const std::string&) override {}
+  };
+  Silent silent_;
+  bool failing_ = false;
+};
+
 }  // namespace meridex

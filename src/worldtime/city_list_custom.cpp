@@ -57,6 +57,16 @@ void TCityListForm::buildNewCityPanel(QVBoxLayout& column) {
   ConnectReported(SpeedButton3, ctx_.dialogs, [this] { SpeedButton3Click(); });
 }
 
+bool TCityListForm::refuseUnloaded() {
+  // Writing the files from a table that did not load would drop what it
+  // lacks.
+  if (files_.loaded()) return false;
+  ctx_.dialogs.warning(
+      "The city lists did not load completely, so your own locations cannot be changed: "
+      "\"custlst.dat\" and \"chklst.dat\" stay as they are.");
+  return true;
+}
+
 void TCityListForm::AddLocation1Click() {
   if (addWiz_) addWiz_->start();
   lockMenus(true);
@@ -81,6 +91,7 @@ void TCityListForm::NCCancelBtnClick() {
 }
 
 void TCityListForm::NCOKBtnClick() {
+  if (refuseUnloaded()) return;
   const int source = CityCheckBox->currentRow();
   if (source < 0 || source >= table_.Count) {
     ctx_.dialogs.warning(
@@ -93,13 +104,15 @@ void TCityListForm::NCOKBtnClick() {
   // Refused names and a full table leave the panel open for a correction.
   const int added = AddCustomLocation(table_, NCName->text().toStdString(),
                                       table_.Entries[static_cast<std::size_t>(source)]);
+  files_.customListChanged();
   lockMenus(false);
   NewCityPanel->hide();
   ctx_.dialogs.plain(table_.Entries[static_cast<std::size_t>(added)].Name +
                      " was added to your Custom List");
   if (addWiz_) addWiz_->finish();
-  SaveHotListFlags(ctx_.workDir, table_);
-  SaveCustomLocations(ctx_.workDir, table_);
+  // The lists follow the table whatever the save does; a save that fails
+  // leaves the change due for the next one.
+  saveAsked();
   RebuildLists();
   showAllCitiesView();
   NCOKBtn->setEnabled(false);
@@ -109,16 +122,17 @@ void TCityListForm::SpeedButton3Click() { ctx_.dialogs.information(kAddLocationH
 
 void TCityListForm::DeleteLocation1Click() {
   const int row = CityCheckBox->currentRow();
-  if (row < 0 || row >= table_.Count ||
+  if (row < 0 || row >= table_.Count || CityCheckBox->count() != table_.Count ||
       table_.Entries[static_cast<std::size_t>(row)].Origin != kOriginCustom) {
     ctx_.dialogs.warning("You can only delete highlighted custom locations");
     return;
   }
+  if (refuseUnloaded()) return;
   copyChecksToFlags();
   const std::string name = table_.Entries[static_cast<std::size_t>(row)].Name;
   table_.remove(row);
-  SaveCustomLocations(ctx_.workDir, table_);
-  SaveHotListFlags(ctx_.workDir, table_);
+  files_.customListChanged();
+  saveAsked();
   ctx_.dialogs.plain(name + " has been deleted from your records");
   RebuildLists();
 }
