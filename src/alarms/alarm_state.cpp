@@ -70,8 +70,8 @@ std::string RestoreAlarm(const UserPreferences& stored, AlarmState& alarm) {
   } catch (const ConversionError& e) {
     alarm.AlarmSet = 0;
     if (!notice.empty()) notice += "\n\n";
-    notice += "The alarm in " + file + " for \"" + TrimRight(stored.AlarmCity) + "\" cannot go off: " +
-              e.what() + ". It is off; set it again under Alarm > Settings.";
+    notice += "The alarm in " + file + " for \"" + TrimRight(stored.AlarmCity) +
+              "\" cannot go off: " + e.what() + ". It is off; set it again under Alarm > Settings.";
   }
   return notice;
 }

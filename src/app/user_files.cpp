@@ -16,8 +16,7 @@ std::string RecoverUserFiles(const std::filesystem::path& workDir) {
              ".\n\nThe last change of your own locations was interrupted and could not be "
              "finished; it is finished at the next start that can write the folder.";
   }
-  const std::string names[] = {kPreferencesFile, kCustomListFile, kHotListFile,
-                               kCityListsJournal};
+  const std::string names[] = {kPreferencesFile, kCustomListFile, kHotListFile, kCityListsJournal};
   RemoveStaleTemporaries(workDir, names);
   return notice;
 }

@@ -98,7 +98,10 @@ void FinishCommit(const std::filesystem::path& dir, const std::filesystem::path&
 
 void CheckReplaceable(const std::filesystem::path& file) {
   struct stat status {};
-  if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return;
+  if (::stat(file.c_str(), &status) != 0) return;
+  // Only a regular file is ever replaced (not a folder, a pipe or a device
+  // that happens to carry the name).
+  if (!S_ISREG(status.st_mode)) ThrowWriteError(file, "it is not a regular file");
   // The permission bits say it even to a user whom they do not bind (root).
   const bool noWriteBits = (status.st_mode & 0222) == 0;
   if (noWriteBits || (::access(file.c_str(), W_OK) != 0 && errno == EACCES)) {

@@ -20,7 +20,8 @@ using Bytes = std::vector<std::uint8_t>;
 void WriteFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
 
 // Throws IoError (Cannot write "name": the file is read-only) when `file`
-// exists and its permissions let nobody write it.
+// exists and its permissions let nobody write it, or when it exists and is
+// not a regular file.
 void CheckReplaceable(const std::filesystem::path& file);
 
 // Flushes a directory's entries (new, renamed and removed files) to the disk.

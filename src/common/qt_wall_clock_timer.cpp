@@ -17,7 +17,9 @@ timespec ToTimespec(UtcTime when) {
   return timespec{static_cast<time_t>(seconds), static_cast<long>((ms - seconds * 1000) * 1000000)};
 }
 
-UtcTime SystemNow() { return std::chrono::time_point_cast<Millis>(std::chrono::system_clock::now()); }
+UtcTime SystemNow() {
+  return std::chrono::time_point_cast<Millis>(std::chrono::system_clock::now());
+}
 
 }  // namespace
 

@@ -130,9 +130,9 @@ std::string LoadCityTable(const std::filesystem::path& dir, CityTable& table) {
   return "The city lists hold more than " + std::to_string(kMaxCities) +
          " locations; only the first " + std::to_string(kMaxCities) + " are listed. Left out of " +
          files + ": every location from \"" + TrimRight(firstLeftOut) + "\" on." +
-         (table.LeftOutCustom.empty() ? ""
-                                      : " Your own locations among them stay in " +
-                                            QuotedName(customPath) + ".");
+         (table.LeftOutCustom.empty()
+              ? ""
+              : " Your own locations among them stay in " + QuotedName(customPath) + ".");
 }
 
 std::string LoadHotListFlags(const std::filesystem::path& dir, CityTable& table) {

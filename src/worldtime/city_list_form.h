@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "common/app_context.h"
+#include "common/clock.h"
 #include "common/report.h"
 #include "common/time_text.h"
-#include "common/clock.h"
 #include "worldtime/city_list_files.h"
 #include "worldtime/city_list_hooks.h"
 #include "worldtime/city_table.h"
@@ -165,9 +165,9 @@ class TCityListForm : public QMainWindow, public CityListAlarmView {
   StepGuide* foreWiz_ = nullptr;
   StepGuide* addWiz_ = nullptr;
   CityListFiles files_;
-  RepeatedFailure saveFailure_;     // the saves that come with moving between windows
-  RepeatedFailure refreshFailure_;  // the minute refresh
-  UtcTime lastRefresh_{};                  // the instant the lists were last computed for
+  RepeatedFailure saveFailure_;             // the saves that come with moving between windows
+  RepeatedFailure refreshFailure_;          // the minute refresh
+  UtcTime lastRefresh_{};                   // the instant the lists were last computed for
   std::optional<UtcTime> refreshedMinute_;  // the minute of the last Timer1Timer
   bool rebuilding_ = false;                 // list changes come from a rebuild, not from the user
   bool checksChanged_ = false;

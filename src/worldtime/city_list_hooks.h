@@ -9,7 +9,7 @@ namespace meridex {
 class CityListHooks {
  public:
   virtual ~CityListHooks() = default;
-  virtual void listActivated() = 0;    // bring the alarm settings into the form the check uses
+  virtual void listActivated() = 0;  // bring the alarm settings into the form the check uses
   // After every minute refresh, with the instant the times were computed for.
   virtual void checkAlarm(UtcTime refreshedAt) = 0;
   virtual void locationClicked() = 0;  // a location was clicked in either list

@@ -99,8 +99,8 @@ void TCityListForm::Timer1Wake() {
 }
 
 void TCityListForm::armTimer1() {
-  const auto next = std::chrono::floor<std::chrono::minutes>(ctx_.clock.utcNow()) +
-                    std::chrono::minutes{1};
+  const auto next =
+      std::chrono::floor<std::chrono::minutes>(ctx_.clock.utcNow()) + std::chrono::minutes{1};
   Timer1->wakeAt(next, Reported(ctx_.dialogs, "the minute refresh of the city list",
                                 [this] { Timer1Wake(); }));
 }

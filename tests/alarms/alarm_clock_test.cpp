@@ -22,7 +22,8 @@ using test::Utc;
 std::string ClockText(UtcTime utc, int offset) {
   const auto local = std::chrono::floor<minutes>(utc) + hours{offset};
   const auto sinceMidnight = (local - std::chrono::floor<std::chrono::days>(local)).count();
-  const int hour = static_cast<int>(sinceMidnight / 60), minute = static_cast<int>(sinceMidnight % 60);
+  const int hour = static_cast<int>(sinceMidnight / 60),
+            minute = static_cast<int>(sinceMidnight % 60);
   char text[16];
   std::snprintf(text, sizeof text, "%02d:%02d %c", hour % 12 == 0 ? 12 : hour % 12, minute,
                 hour < 12 ? 'a' : 'p');

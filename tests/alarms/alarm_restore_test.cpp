@@ -33,7 +33,7 @@ TEST_F(AlarmRestore, AnInvalidTimeTypedAndCancelledNeverComesBackAtActivation) {
   // Esc and the close box take the same way.
   cityList->Set1->trigger();
   form->AlarmTimeMask->setText("13:00 AM");
-  form->reject();
+  static_cast<QDialog*>(form.get())->reject();
   cityList->FormActivate();
   EXPECT_TRUE(t.dialogs.shown.empty()) << t.dialogs.lastText();
 

@@ -96,8 +96,8 @@ TEST_F(ProgramStart, StartUpFinishesAnInterruptedSaveAndClearsItsTemporaries) {
   dir.write(".custlst.dat.new", hut);
   dir.write(".chklst.dat.new", {1, '1'});
   dir.write(".custlst+chklst.commit",
-            Bytes{'c', 'u', 's', 't', 'l', 's', 't', '.', 'd', 'a', 't', '\n', 'c', 'h', 'k', 'l',
-                  's', 't', '.', 'd', 'a', 't', '\n'});
+            Bytes{'c', 'u', 's', 't', 'l', 's', 't', '.', 'd', 'a', 't', '\n',
+                  'c', 'h', 'k', 'l', 's', 't', '.', 'd', 'a', 't', '\n'});
   // Killed while rewriting the preferences and the Hot List alone.
   dir.write(".userpref.dat.Q2x9Lm", {1, 2, 3});
   dir.write(".chklst.dat.a1B2c3", {1});
@@ -111,8 +111,8 @@ TEST_F(ProgramStart, StartUpFinishesAnInterruptedSaveAndClearsItsTemporaries) {
     left.push_back(e.path().filename().string());
   }
   std::sort(left.begin(), left.end());
-  EXPECT_EQ(left, (std::vector<std::string>{"chklst.dat", "custlst.dat", "kydafe.dat",
-                                            "userpref.dat"}));
+  EXPECT_EQ(left,
+            (std::vector<std::string>{"chklst.dat", "custlst.dat", "kydafe.dat", "userpref.dat"}));
 }
 
 }  // namespace

@@ -129,7 +129,7 @@ TEST(StaleTemporaries, OnlyOurOwnAreRemoved) {
   OldPair(dir);
   dir.write(".a.dat.x7Gq2Z", Bytes{1});
   dir.write(".b.dat.000000", Bytes{1});
-  dir.write(".a.dat.notes", Bytes{1});  // not a temporary's name
+  dir.write(".a.dat.notes", Bytes{1});   // not a temporary's name
   dir.write(".c.dat.x7Gq2Z", Bytes{1});  // not one of ours
   std::filesystem::create_directory(dir / ".a.dat.Folder");
   EXPECT_EQ(RemoveStaleTemporaries(dir.path(), kNames), 2);

@@ -34,9 +34,7 @@ class FakeClock final : public Clock {
   std::uint64_t tickMs() const override {
     return static_cast<std::uint64_t>(now_.time_since_epoch().count());
   }
-  std::unique_ptr<WallClockTimer> ownTimer() override {
-    return std::make_unique<Timer>(timers_);
-  }
+  std::unique_ptr<WallClockTimer> ownTimer() override { return std::make_unique<Timer>(timers_); }
 
   void set(UtcTime now) { now_ = now; }
   void advance(Millis by) { now_ += by; }

@@ -90,8 +90,8 @@ TEST(CityLists, TheCustomListKeepsItsLeftOutLocationsInNameOrder) {
   table.insert(1, DatabaseCity("Oslo"), '0');
   table.insert(2, CustomCity("Zulu"), '1');
   table.LeftOutCustom = {CustomCity("Mid"), CustomCity("Yak")};
-  EXPECT_EQ(CustomListFileBytes(table),
-            CustomFile({CustomCity("Bay"), CustomCity("Mid"), CustomCity("Yak"), CustomCity("Zulu")}));
+  EXPECT_EQ(CustomListFileBytes(table), CustomFile({CustomCity("Bay"), CustomCity("Mid"),
+                                                    CustomCity("Yak"), CustomCity("Zulu")}));
 }
 
 }  // namespace

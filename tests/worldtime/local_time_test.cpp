@@ -162,7 +162,8 @@ TEST(HourOffsets, ARuleErrorNamesTheLocationAndTheFileItCameFrom) {
             "rule names a day that does not exist: 2027-4-31");
   CityEntry own = test::CustomCity("Shack", 8);
   own.Rule = noSuchDay;
-  EXPECT_EQ(message(own).substr(0, 56), "Cannot compute the time of \"Shack\" (from \"custlst.dat\")");
+  EXPECT_EQ(message(own).substr(0, 55),
+            "Cannot compute the time of \"Shack\" (from \"custlst.dat\")");
 }
 
 TEST(ReferenceWeekDay, IsHonoluluStandardWeekdayAndKeptWithoutIt) {
