@@ -56,15 +56,16 @@ class RepeatedFailure {
   // the one before is still unresolved. Returns false when it failed.
   template <class Action>
   bool run(Dialogs& dialogs, std::string_view what, Action&& action) {
-    Dialogs& shown = failing_ ? silent_ : dialogs;
-    failing_ = !RunReported(shown, what, std::forward<Action>(action));
-    return !failing_;
+    // Also quiet while a failure of this action is being shown: the box
+    // takes the focus, and losing it may run the action again.
+    Reporting shown(failing_ || reporting_ ? silent_ : dialogs, reporting_);
+    return finish(RunReported(shown, what, std::forward<Action>(action)));
   }
   // Runs `action` at the user's own request: its failure is always shown.
   template <class Action>
   bool runAsked(Dialogs& dialogs, std::string_view what, Action&& action) {
-    failing_ = !RunReported(dialogs, what, std::forward<Action>(action));
-    return !failing_;
+    Reporting shown(reporting_ ? silent_ : dialogs, reporting_);
+    return finish(RunReported(shown, what, std::forward<Action>(action)));
   }
   bool failing() const { return failing_; }
 
@@ -73,8 +74,27 @@ class RepeatedFailure {
    public:
     void show(DialogKind, const std::string&) override {}
   };
+  // Passes the boxes on, noting while one is up.
+  class Reporting final : public Dialogs {
+   public:
+    Reporting(Dialogs& to, bool& reporting) : to_(to), reporting_(reporting) {}
+    void show(DialogKind kind, const std::string& text) override {
+      reporting_ = true;
+      to_.show(kind, text);
+      reporting_ = false;
+    }
+
+   private:
+    Dialogs& to_;
+    bool& reporting_;
+  };
+  bool finish(bool succeeded) {
+    failing_ = !succeeded;
+    return succeeded;
+  }
   Silent silent_;
   bool failing_ = false;
+  bool reporting_ = false;
 };
 
 }  // namespace meridex

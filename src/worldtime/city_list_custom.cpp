@@ -107,14 +107,16 @@ void TCityListForm::NCOKBtnClick() {
   files_.customListChanged();
   lockMenus(false);
   NewCityPanel->hide();
+  // The rows follow the table at once, and the save comes before the
+  // confirmation: that box takes the focus from the list, whose save on
+  // losing it must find the failure already told. A save that fails leaves
+  // the change due for the next one.
+  RebuildLists();
+  saveAsked();
+  showAllCitiesView();
   ctx_.dialogs.plain(table_.Entries[static_cast<std::size_t>(added)].Name +
                      " was added to your Custom List");
   if (addWiz_) addWiz_->finish();
-  // The lists follow the table whatever the save does; a save that fails
-  // leaves the change due for the next one.
-  saveAsked();
-  RebuildLists();
-  showAllCitiesView();
   NCOKBtn->setEnabled(false);
 }
 
@@ -133,8 +135,8 @@ void TCityListForm::DeleteLocation1Click() {
   table_.remove(row);
   files_.customListChanged();
   saveAsked();
-  ctx_.dialogs.plain(name + " has been deleted from your records");
   RebuildLists();
+  ctx_.dialogs.plain(name + " has been deleted from your records");
 }
 
 void TCityListForm::CityCheckBoxDblClick() {

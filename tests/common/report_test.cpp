@@ -87,5 +87,16 @@ TEST(RepeatedFailure, IsShownOnceUntilTheActionSucceedsAgain) {
   EXPECT_EQ(dialogs.shown[2].text, "Cannot write \"chklst.dat\": No space left on device");
 }
 
+TEST(RepeatedFailure, ARepetitionWhileItsBoxIsUpStaysQuiet) {
+  // The box takes the focus from the window, whose losing it saves again.
+  test::RecordingDialogs dialogs;
+  RepeatedFailure saves;
+  const auto save = [] { throw IoError("Cannot write \"custlst.dat\": Read-only file system"); };
+  dialogs.whileShown = [&] { saves.run(dialogs, "the saving", save); };
+  EXPECT_FALSE(saves.runAsked(dialogs, "the saving", save));
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_TRUE(saves.failing());
+}
+
 }  // namespace
 }  // namespace meridex

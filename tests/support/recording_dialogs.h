@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,12 +16,25 @@ class RecordingDialogs final : public Dialogs {
     std::string text;
   };
 
-  void show(DialogKind kind, const std::string& text) override { shown.push_back({kind, text}); }
+  void show(DialogKind kind, const std::string& text) override {
+    shown.push_back({kind, text});
+    // A real box takes the focus from the window behind it, once.
+    if (whileShown && !inShow_) {
+      inShow_ = true;
+      whileShown();
+      inShow_ = false;
+    }
+  }
 
   std::string lastText() const { return shown.empty() ? std::string() : shown.back().text; }
   void clear() { shown.clear(); }
 
   std::vector<Shown> shown;
+  // Run while a box is up (for example: the window behind it deactivates).
+  std::function<void()> whileShown;
+
+ private:
+  bool inShow_ = false;
 };
 
 }  // namespace meridex::test
