@@ -54,10 +54,11 @@ void QtWallClockTimer::wakeAt(UtcTime when, std::function<void()> wake) {
   when_ = when;
   wake_ = std::move(wake);
   if (fd_ >= 0) {
-    itimerspec spec{};
-    spec.it_value = ToTimespec(when);
-    if (spec.it_value.tv_sec == 0 && spec.it_value.tv_nsec == 0) spec.it_value.tv_nsec = 1;
-    if (::timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0) {
+    itimerspec arming{};
+    arming.it_value = ToTimespec(when);
+    if (arming.it_value.tv_sec == 0 && arming.it_value.tv_nsec == 0) arming.it_value.tv_nsec = 1;
+    if (::timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &arming, nullptr) ==
+        0) {
       return;
     }
   }
