@@ -16,8 +16,10 @@ AlarmCoordinator::AlarmCoordinator(AppContext& ctx, AlarmState& alarm, const Cit
 
 void AlarmCoordinator::listActivated() { form_.synchronise(); }
 
-void AlarmCoordinator::checkAlarm() {
-  if (!AlarmGoesOff(alarm_, table_)) return;
+void AlarmCoordinator::checkAlarm(UtcTime refreshedAt) {
+  const AlarmDue due = watch_.check(alarm_, table_, refreshedAt);
+  if (due == AlarmDue::adNone) return;
+  message_.setLate(due == AlarmDue::adLate);
   if (ctx_.shell.cityListOnTop()) {
     ctx_.shell.setCityListOnTop(false);
     ctx_.shell.setAlarmMessageOnTop(true);

@@ -13,14 +13,14 @@ class TAlarmWiz;
 
 // Joins the alarm windows to the city list: the Alarm menu, the step ticks of
 // the wizard, the synchronisation on activation and the check after every
-// refresh.
+// refresh (AlarmWatch), which brings up the message on time or late.
 class AlarmCoordinator final : public CityListHooks {
  public:
   AlarmCoordinator(AppContext& ctx, AlarmState& alarm, const CityTable& table, TAlarmForm& form,
                    TAlarmWiz& wizard, TAlarmMessForm& message);
 
   void listActivated() override;
-  void checkAlarm() override;
+  void checkAlarm(UtcTime refreshedAt) override;
   void locationClicked() override;
   void alarmSettings() override;
   void alarmCancel() override;
@@ -33,6 +33,7 @@ class AlarmCoordinator final : public CityListHooks {
   TAlarmForm& form_;
   TAlarmWiz& wizard_;
   TAlarmMessForm& message_;
+  AlarmWatch watch_;
 };
 
 }  // namespace meridex

@@ -104,18 +104,20 @@ void TAlarmForm::fitToTexts() {
 
 void TAlarmForm::FormCreate() {
   const UserPreferences prefs = ReadUserPreferences(ctx_.workDir);
-  AlarmCityLabel->setText(QString::fromStdString(prefs.AlarmCity));
-  AlarmTimeMask->setText(QString::fromStdString(prefs.AlarmTime));
-  AlarmMessageEdit->setText(QString::fromStdString(prefs.AlarmMessage));
-  alarm_.AlarmSet = prefs.AlarmSet;
-  alarm_.AlarmSound = prefs.AlarmSound;
-  tickSound(prefs.AlarmSound);
-  if (alarm_.AlarmSet == 1) {
-    cityList_.setAlarmPicVisible(true);
-    // The check needs the alarm in its compared form from start-up on, even
-    // when the city list is never brought to the front.
-    synchronise();
-  }
+  const std::string notice = RestoreAlarm(prefs, alarm_);
+  storedTime_ = prefs.AlarmTime;
+  showAlarm();
+  if (alarm_.AlarmSet == 1) cityList_.setAlarmPicVisible(true);
+  synchronise();
+  // Told once, here: the alarm is mended in memory, so nothing asks again.
+  if (!notice.empty()) ctx_.dialogs.warning(notice);
+}
+
+void TAlarmForm::showAlarm() {
+  AlarmCityLabel->setText(QString::fromStdString(alarm_.AlarmCity));
+  AlarmTimeMask->setText(QString::fromStdString(storedTime_));
+  AlarmMessageEdit->setText(QString::fromStdString(alarm_.AlarmMessage));
+  tickSound(alarm_.AlarmSound);
 }
 
 void TAlarmForm::showEvent(QShowEvent* event) {
@@ -123,8 +125,16 @@ void TAlarmForm::showEvent(QShowEvent* event) {
   RunReported(ctx_.dialogs, "the showing of the alarm settings", [this] { FormShow(); });
 }
 
+void TAlarmForm::hideEvent(QHideEvent* event) {
+  // However the window goes, what it shows next time is the alarm in force,
+  // not what was typed and never set.
+  if (alarm_.AlarmSet == 1) showAlarm();
+  QDialog::hideEvent(event);
+}
+
 void TAlarmForm::FormShow() {
   BitBtn2->setFocus();
+  // With an alarm set the fields show the alarm in force.
   if (alarm_.AlarmSet != 1) {
     const int index = cityList_.selectedTableIndex();
     if (index >= 0 && index < table_.Count) {
@@ -133,10 +143,8 @@ void TAlarmForm::FormShow() {
     }
     AlarmButton->setEnabled(true);
     AlarmCancel->setEnabled(false);
-    fitToTexts();  // a longer name
-  } else {
-    alarm_.AlarmTimeText = FormatTime12(ParseTime12(AlarmTimeMask->text().toStdString()));
   }
+  fitToTexts();  // a longer name
 }
 
 void TAlarmForm::soundChosen() { alarm_.AlarmSound = chosenSound(); }
@@ -187,6 +195,7 @@ void TAlarmForm::AlarmButtonClick() {
   alarm_.AlarmMessage = AlarmMessageEdit->text().toStdString();
   alarm_.AlarmSound = chosenSound();
   alarm_.AlarmSet = 1;
+  storedTime_ = AlarmTimeMask->text().toStdString();
   setAlarmShown(true);
   save();
   ctx_.dialogs.plain("Alarm has been successfully set !");
@@ -216,18 +225,13 @@ void TAlarmForm::reject() {
 void TAlarmForm::BitBtn1Click() { ctx_.dialogs.information(kHelpText); }
 
 void TAlarmForm::synchronise() {
-  if (alarm_.AlarmSet == 1) {
-    alarm_.AlarmCity = AlarmCityLabel->text().toStdString();
-    alarm_.AlarmMessage = AlarmMessageEdit->text().toStdString();
-    AlarmButton->setEnabled(false);
-    AlarmCancel->setEnabled(true);
-    cityList_.setAlarmCancelEnabled(true);
-    alarm_.AlarmTimeText = FormatTime12(ParseTime12(AlarmTimeMask->text().toStdString()));
-  } else {
-    AlarmButton->setEnabled(true);
-    AlarmCancel->setEnabled(false);
-    cityList_.setAlarmCancelEnabled(false);
-  }
+  // The alarm state changes only when an alarm is set or restored, never
+  // from what the fields hold meanwhile: reading a half-typed time here, at
+  // every activation of the city list, raised its error box in a loop.
+  const bool set = alarm_.AlarmSet == 1;
+  AlarmButton->setEnabled(!set);
+  AlarmCancel->setEnabled(set);
+  cityList_.setAlarmCancelEnabled(set);
 }
 
 void TAlarmForm::clearFromList() {

@@ -34,8 +34,8 @@ class TAlarmForm : public QDialog {
   void BitBtn1Click();      // "Help"
   void soundChosen();       // a sound radio button was chosen
 
-  // Brings the alarm state into the form the check compares (the city list
-  // runs this whenever it is activated).
+  // Sets the buttons of this window and the city list's Alarm > Cancel from
+  // the alarm state (the city list runs this whenever it is activated).
   void synchronise();
   // The city list's Alarm > Cancel.
   void clearFromList();
@@ -53,9 +53,12 @@ class TAlarmForm : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void reject() override;  // Esc is "Cancel"
 
  private:
+  // Puts the alarm in force into the fields.
+  void showAlarm();
   int chosenSound() const;
   void tickSound(int sound);
   // The designed size, grown to show every caption and the city whole.
@@ -69,6 +72,7 @@ class TAlarmForm : public QDialog {
   CityListAlarmView& cityList_;
   const CityTable& table_;
   StepGuide* wizard_ = nullptr;
+  std::string storedTime_;  // the alarm time as typed when it was set ("09:00 AM")
 };
 
 }  // namespace meridex

@@ -54,7 +54,8 @@ TAlarmMessForm::TAlarmMessForm(AppContext& ctx, const AlarmState& alarm, QWidget
   setWindowTitle("Alarm Message");
   auto* layout = new QVBoxLayout(this);
   layout->setSpacing(0);
-  layout->addWidget(Line("It is now ", nullptr, this));
+  Label1 = Line("It is now ", nullptr, this);
+  layout->addWidget(Label1);
   AlTimeLabel = Line("", "maroon", this);
   layout->addWidget(AlTimeLabel);
   layout->addWidget(Line("in ", nullptr, this));
@@ -110,6 +111,7 @@ bool TAlarmMessForm::event(QEvent* e) {
 }
 
 void TAlarmMessForm::fillLines() {
+  Label1->setText(late_ ? "Late alarm: it was " : "It is now ");
   AlTimeLabel->setText(QString::fromStdString(alarm_.AlarmTimeText));
   AlCityLabel->setText(QString::fromStdString(TrimRight(alarm_.AlarmCity)));
   AlMessLabel->setText(QString::fromStdString(TrimRight(alarm_.AlarmMessage)));

@@ -21,6 +21,10 @@ class TAlarmMessForm : public QDialog {
   TAlarmMessForm(AppContext& ctx, const AlarmState& alarm, QWidget* parent = nullptr);
   ~TAlarmMessForm() override;
 
+  // The alarm comes after its time (the machine slept or the clock was set
+  // over it): the first line says so.
+  void setLate(bool late) { late_ = late; }
+
   void FormActivate();
   void WavTimerTimer();
   void BitBtn1Click();  // "OK"
@@ -28,6 +32,7 @@ class TAlarmMessForm : public QDialog {
   // The window comes up filled and sized for its lines.
   void setVisible(bool visible) override;
 
+  QLabel* Label1;
   QLabel* AlTimeLabel;
   QLabel* AlCityLabel;
   QLabel* AlMessLabel;
@@ -52,6 +57,7 @@ class TAlarmMessForm : public QDialog {
   bool deactivated_ = false;
   std::unique_ptr<HeldDialogs> held_;
   QTimer* reportTimer_;
+  bool late_ = false;
 };
 
 }  // namespace meridex

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/logo_form.h"
+#include "app/user_files.h"
 #include "common/report.h"
 #include "common/user_preferences.h"
 #include "common/window_style.h"
@@ -49,6 +50,10 @@ bool UnderSplash(std::chrono::milliseconds atLeast, const std::function<bool()>&
 int RunProgram(const std::filesystem::path& workDir, MeridexApp::Seams seams,
                const std::function<int(QWidget* mainWindow)>& runLoop,
                std::chrono::milliseconds splashAtLeast) {
+  // A save that a crash interrupted is finished before anything is read.
+  if (const std::string notice = RecoverUserFiles(workDir); !notice.empty()) {
+    seams.dialogs.warning(notice);
+  }
   // A failure before the event loop is reported and ends the program.
   UserPreferences stored;
   if (!RunReported(seams.dialogs, kStartUp, [&] { stored = ReadUserPreferences(workDir); })) {

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 #include "common/errors.h"
@@ -17,19 +16,36 @@ namespace {
 
 std::string Reason(int error) { return std::strerror(error); }
 
-[[noreturn]] void ThrowWriteError(const std::filesystem::path& file, int error) {
-  throw IoError("Cannot write " + QuotedName(file) + ": " + Reason(error));
+// What a file that is not a regular file is, for the message.
+std::string KindOf(mode_t mode) {
+  if (S_ISDIR(mode)) return "it is a folder, not a file";
+  if (S_ISFIFO(mode)) return "it is a named pipe, not a regular file";
+  if (S_ISSOCK(mode)) return "it is a socket, not a regular file";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a regular file";
+  return "it is not a regular file";
 }
 
 }  // namespace
 
 std::string QuotedName(const std::filesystem::path& file) {
-  return "\"" + file.filename().string() + "\"";
+  // A path ending in a separator names its last folder.
+  const std::filesystem::path name =
+      file.has_filename() ? file.filename() : file.parent_path().filename();
+  return "\"" + name.string() + "\"";
 }
 
 Bytes ReadWholeFile(const std::filesystem::path& file) {
-  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a named pipe waits for a writer that never
+  // comes; the type check then refuses it.
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) throw IoError("Cannot open " + QuotedName(file) + ": " + Reason(errno));
+  struct stat status {};
+  const bool statted = ::fstat(fd, &status) == 0;
+  if (!statted || !S_ISREG(status.st_mode)) {
+    const std::string why = statted ? KindOf(status.st_mode) : Reason(errno);
+    ::close(fd);
+    throw IoError("Cannot open " + QuotedName(file) + ": " + why);
+  }
   Bytes bytes;
   std::uint8_t buffer[65536];
   for (;;) {
@@ -45,42 +61,6 @@ Bytes ReadWholeFile(const std::filesystem::path& file) {
   }
   ::close(fd);
   return bytes;
-}
-
-void WriteFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> bytes) {
-  const std::filesystem::path dir = file.has_parent_path() ? file.parent_path() : ".";
-  std::string pattern = (dir / ("." + file.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-  if (fd < 0) ThrowWriteError(file, errno);
-  auto fail = [&](int error) {
-    ::close(fd);
-    ::unlink(pattern.c_str());
-    ThrowWriteError(file, error);
-  };
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      fail(errno);
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  // Temporary files are created 0600; give the new file the usual permissions.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  if (::fchmod(fd, 0666 & ~mask) != 0) fail(errno);
-  if (::fsync(fd) != 0) fail(errno);
-  if (::close(fd) != 0) {
-    const int error = errno;
-    ::unlink(pattern.c_str());
-    ThrowWriteError(file, error);
-  }
-  if (std::rename(pattern.c_str(), file.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(pattern.c_str());
-    ThrowWriteError(file, error);
-  }
 }
 
 RecordReader::RecordReader(const std::filesystem::path& file, std::size_t recordSize)

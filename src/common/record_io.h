@@ -8,17 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "common/atomic_files.h"
+
 namespace meridex {
 
-using Bytes = std::vector<std::uint8_t>;
-
-// Reads a whole file. Throws IoError: Cannot open "name": reason.
+// Reads a whole file. Only regular files are read: a named pipe, a device or
+// a directory is refused at once rather than waited on. Throws IoError:
+// Cannot open "name": reason.
 Bytes ReadWholeFile(const std::filesystem::path& file);
-
-// Replaces a file's content without ever leaving it half-written: the bytes go
-// to a temporary file in the same directory, which is then renamed over the
-// old one. Throws IoError: Cannot write "name": reason.
-void WriteFileAtomically(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
 
 // Reads a file of fixed-size records (no header) front to back.
 class RecordReader {

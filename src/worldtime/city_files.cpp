@@ -124,9 +124,15 @@ std::string LoadCityTable(const std::filesystem::path& dir, CityTable& table) {
   std::string files;
   if (db.has()) files = QuotedName(dir / kCityDatabaseFile);
   if (cu.has()) files += (files.empty() ? "" : " and ") + QuotedName(customPath);
+  // The user's own locations that do not fit are kept for the next writing
+  // of their file.
+  for (; cu.has(); cu.advance()) table.LeftOutCustom.push_back(cu.current());
   return "The city lists hold more than " + std::to_string(kMaxCities) +
          " locations; only the first " + std::to_string(kMaxCities) + " are listed. Left out of " +
-         files + ": every location from \"" + TrimRight(firstLeftOut) + "\" on.";
+         files + ": every location from \"" + TrimRight(firstLeftOut) + "\" on." +
+         (table.LeftOutCustom.empty()
+              ? ""
+              : " Your own locations among them stay in " + QuotedName(customPath) + ".");
 }
 
 std::string LoadHotListFlags(const std::filesystem::path& dir, CityTable& table) {
@@ -144,30 +150,63 @@ std::string LoadHotListFlags(const std::filesystem::path& dir, CityTable& table)
   return {};
 }
 
-void SaveHotListFlags(const std::filesystem::path& dir, const CityTable& table) {
+Bytes HotListFileBytes(const CityTable& table) {
   Bytes bytes;
   for (int i = 0;; ++i) {
     const char flag = table.HotListFlags[static_cast<std::size_t>(i)];
     bytes.push_back(flag == '\0' ? 0 : 1);
     bytes.push_back(static_cast<std::uint8_t>(flag));
+    // Flags beyond the table are written too: they belong to locations that
+    // did not load this time (a shorter or damaged city database).
     const int next = i + 1;
-    if (next >= table.Count || next >= kCitySlots ||
-        table.HotListFlags[static_cast<std::size_t>(next)] == '\0') {
-      break;
-    }
+    if (next >= kCitySlots || table.HotListFlags[static_cast<std::size_t>(next)] == '\0') break;
   }
-  WriteFileAtomically(dir / kHotListFile, bytes);
+  return bytes;
+}
+
+Bytes CustomListFileBytes(const CityTable& table) {
+  std::vector<const CityEntry*> shown;
+  for (int i = 0; i < table.Count; ++i) {
+    const CityEntry& e = table.Entries[static_cast<std::size_t>(i)];
+    if (e.Origin == kOriginCustom) shown.push_back(&e);
+  }
+  // Both are in name order; the ones left out join in theirs.
+  std::vector<const CityEntry*> all;
+  auto left = table.LeftOutCustom.begin();
+  for (const CityEntry* e : shown) {
+    for (; left != table.LeftOutCustom.end() && NameLess(left->Name, e->Name); ++left) {
+      all.push_back(&*left);
+    }
+    all.push_back(e);
+  }
+  for (; left != table.LeftOutCustom.end(); ++left) all.push_back(&*left);
+
+  Bytes bytes;
+  for (const CityEntry* e : all) {
+    const Bytes record = EncodeCustomRecord(*e);
+    bytes.insert(bytes.end(), record.begin(), record.end());
+  }
+  return bytes;
+}
+
+void SaveHotListFlags(const std::filesystem::path& dir, const CityTable& table) {
+  WriteFileAtomically(dir / kHotListFile, HotListFileBytes(table));
 }
 
 void SaveCustomLocations(const std::filesystem::path& dir, const CityTable& table) {
-  Bytes bytes;
-  for (int i = 0; i < table.Count; ++i) {
-    const CityEntry& e = table.Entries[static_cast<std::size_t>(i)];
-    if (e.Origin != kOriginCustom) continue;
-    const Bytes record = EncodeCustomRecord(e);
-    bytes.insert(bytes.end(), record.begin(), record.end());
-  }
-  WriteFileAtomically(dir / kCustomListFile, bytes);
+  WriteFileAtomically(dir / kCustomListFile, CustomListFileBytes(table));
+}
+
+void SaveCityLists(const std::filesystem::path& dir, const CityTable& table) {
+  const Bytes custom = CustomListFileBytes(table);
+  const Bytes flags = HotListFileBytes(table);
+  const NewContent files[] = {{kCustomListFile, custom}, {kHotListFile, flags}};
+  CommitFileGroup(dir, kCityListsJournal, files);
+}
+
+bool RecoverCityLists(const std::filesystem::path& dir) {
+  const std::string names[] = {kCustomListFile, kHotListFile};
+  return RecoverFileGroup(dir, kCityListsJournal, names);
 }
 
 }  // namespace meridex

@@ -36,11 +36,28 @@ std::string LoadCityTable(const std::filesystem::path& dir, CityTable& table);
 // returned text says so (empty otherwise).
 std::string LoadHotListFlags(const std::filesystem::path& dir, CityTable& table);
 
-// Rewrites the Hot List flags: one record per location, stopping early at the
-// first flag that was never set; at least one record.
-void SaveHotListFlags(const std::filesystem::path& dir, const CityTable& table);
+// The Hot List file's content: flag 0, flag 1, ... up to the first flag
+// that was never set (at least one record), so flags beyond the table's
+// locations are kept.
+Bytes HotListFileBytes(const CityTable& table);
+// The custom list's content: the table's own locations with those left out
+// of it (LeftOutCustom), in name order.
+Bytes CustomListFileBytes(const CityTable& table);
 
-// Rewrites the custom list from the table's custom entries, in table order.
+// Rewrite one file each (WriteFileAtomically).
+void SaveHotListFlags(const std::filesystem::path& dir, const CityTable& table);
 void SaveCustomLocations(const std::filesystem::path& dir, const CityTable& table);
+
+// An add or a delete changes both files: flag i belongs to table entry i, so
+// the Hot List file is only right beside the custom list it was written
+// with. They are written as one change (CommitFileGroup with the journal
+// below): the custom list first, then the flags.
+inline constexpr const char* kCityListsJournal = ".custlst+chklst.commit";
+void SaveCityLists(const std::filesystem::path& dir, const CityTable& table);
+
+// At start-up, before the lists are read: finishes a SaveCityLists that was
+// interrupted after its commit point (returns true), or drops the
+// temporaries of one that was not. Throws IoError when it cannot finish.
+bool RecoverCityLists(const std::filesystem::path& dir);
 
 }  // namespace meridex

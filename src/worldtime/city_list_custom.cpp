@@ -57,6 +57,16 @@ void TCityListForm::buildNewCityPanel(QVBoxLayout& column) {
   ConnectReported(SpeedButton3, ctx_.dialogs, [this] { SpeedButton3Click(); });
 }
 
+bool TCityListForm::refuseUnloaded() {
+  // Writing the files from a table that did not load would drop what it
+  // lacks.
+  if (files_.loaded()) return false;
+  ctx_.dialogs.warning(
+      "The city lists did not load completely, so your own locations cannot be changed: "
+      "\"custlst.dat\" and \"chklst.dat\" stay as they are.");
+  return true;
+}
+
 void TCityListForm::AddLocation1Click() {
   if (addWiz_) addWiz_->start();
   lockMenus(true);
@@ -82,6 +92,7 @@ void TCityListForm::NCCancelBtnClick() {
 }
 
 void TCityListForm::NCOKBtnClick() {
+  if (refuseUnloaded()) return;
   const int source = CityCheckBox->currentRow();
   if (source < 0 || source >= table_.Count) {
     ctx_.dialogs.warning(
@@ -94,16 +105,20 @@ void TCityListForm::NCOKBtnClick() {
   // Refused names and a full table leave the panel open for a correction.
   const int added = AddCustomLocation(table_, NCName->text().toStdString(),
                                       table_.Entries[static_cast<std::size_t>(source)]);
+  files_.customListChanged();
   lockMenus(false);
   NewCityPanel->hide();
   applyWindowHeight();
+  // The rows follow the table at once, and the save comes before the
+  // confirmation: that box takes the focus from the list, whose save on
+  // losing it must find the failure already told. A save that fails leaves
+  // the change due for the next one.
+  RebuildLists();
+  saveAsked();
+  showAllCitiesView();
   ctx_.dialogs.plain(table_.Entries[static_cast<std::size_t>(added)].Name +
                      " was added to your Custom List");
   if (addWiz_) addWiz_->finish();
-  SaveHotListFlags(ctx_.workDir, table_);
-  SaveCustomLocations(ctx_.workDir, table_);
-  RebuildLists();
-  showAllCitiesView();
   NCOKBtn->setEnabled(false);
 }
 
@@ -111,18 +126,19 @@ void TCityListForm::SpeedButton3Click() { ctx_.dialogs.information(kAddLocationH
 
 void TCityListForm::DeleteLocation1Click() {
   const int row = CityCheckBox->currentRow();
-  if (row < 0 || row >= table_.Count ||
+  if (row < 0 || row >= table_.Count || CityCheckBox->count() != table_.Count ||
       table_.Entries[static_cast<std::size_t>(row)].Origin != kOriginCustom) {
     ctx_.dialogs.warning("You can only delete highlighted custom locations");
     return;
   }
+  if (refuseUnloaded()) return;
   copyChecksToFlags();
   const std::string name = table_.Entries[static_cast<std::size_t>(row)].Name;
   table_.remove(row);
-  SaveCustomLocations(ctx_.workDir, table_);
-  SaveHotListFlags(ctx_.workDir, table_);
-  ctx_.dialogs.plain(name + " has been deleted from your records");
+  files_.customListChanged();
+  saveAsked();
   RebuildLists();
+  ctx_.dialogs.plain(name + " has been deleted from your records");
 }
 
 void TCityListForm::CityCheckBoxDblClick() {

@@ -7,12 +7,12 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "common/icons.h"
 #include "common/qt_report.h"
+#include "common/qt_wall_clock_timer.h"
 #include "common/step_guide.h"
 #include "common/user_preferences.h"
 #include "common/window_style.h"
@@ -61,7 +61,8 @@ TCityListForm::TCityListForm(AppContext& ctx, CityTable& table, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       ctx_(ctx),
-      table_(table) {
+      table_(table),
+      files_(ctx.workDir) {
   setObjectName("CityListForm");
   setWindowTitle("All Cities List");
   setFont(PixelFont("MS Sans Serif", 11));
@@ -208,14 +209,10 @@ void TCityListForm::buildPanels() {
   connect(CityHotList, &QListWidget::itemClicked, this,
           Reported(ctx_.dialogs, choice, [this] { CityHotListClick(); }));
 
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(60000);
-  // Every minute must get its tick, or an alarm in that minute is missed: a
-  // coarse timer may stretch the interval by seconds.
-  Timer1->setTimerType(Qt::PreciseTimer);
-  connect(Timer1, &QTimer::timeout, this,
-          Reported(ctx_.dialogs, "the minute refresh of the city list", [this] { Timer1Timer(); }));
-  Timer1->start();
+  // Kept to the wall clock, so that every minute gets its refresh and its
+  // alarm check even across a sleep of the machine or a change of its clock.
+  Timer1 = MakeWallClockTimer(ctx_.clock);
+  armTimer1();
 }
 
 void TCityListForm::FormCreate() {
@@ -231,11 +228,13 @@ void TCityListForm::FormCreate() {
   if (const std::string notice = LoadCityTable(ctx_.workDir, table_); !notice.empty()) {
     ctx_.dialogs.warning(notice);
   }
-  loaded_ = true;
+  files_.tableLoaded();
   if (const std::string notice = LoadHotListFlags(ctx_.workDir, table_); !notice.empty()) {
     ctx_.dialogs.warning(notice);
   }
-  RebuildLists();
+  // A location whose rule fails is reported, once; the lists are made all
+  // the same and the window goes on being set up.
+  refreshFailure_.run(ctx_.dialogs, "the loading of the city list", [this] { RebuildLists(); });
   fitListWidth();
   if (ctx_.prefs.MainWindow == MainWindowKind::CityList) {
     N1->setVisible(true);

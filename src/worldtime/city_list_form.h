@@ -2,9 +2,14 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "common/app_context.h"
+#include "common/clock.h"
+#include "common/report.h"
 #include "common/time_text.h"
+#include "worldtime/city_list_files.h"
 #include "worldtime/city_list_hooks.h"
 #include "worldtime/city_table.h"
 
@@ -14,7 +19,6 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
-class QTimer;
 class QToolButton;
 class QVBoxLayout;
 
@@ -42,7 +46,12 @@ class TCityListForm : public QMainWindow, public CityListAlarmView {
   // Handlers, callable from tests as the events would call them.
   void FormCreate();
   void FormActivate();
+  // The minute refresh: every time and both lists, then the alarm check.
   void Timer1Timer();
+  // Timer1 woke: at the start of a minute, on resuming from a sleep or when
+  // the wall clock was set. Refreshes when the minute is not the one last
+  // refreshed, and asks to be woken at the start of the next minute.
+  void Timer1Wake();
   void AllCityClick();
   void HotListClick();
   void Save1Click();
@@ -70,8 +79,11 @@ class TCityListForm : public QMainWindow, public CityListAlarmView {
 
   // Recomputes every location's time and refills both lists.
   void RebuildLists();
-  // Copies the check boxes into the Hot List flags and writes the flags file.
+  // Copies the check boxes into the Hot List flags and writes the files that
+  // are due (CityListFiles). A failure is shown once until a save succeeds
+  // again; saveAsked, for the user's own commands, always shows it.
   void saveCheckStates();
+  void saveAsked();
   void showAllCitiesView();
   void showHotListView();
 
@@ -102,7 +114,8 @@ class TCityListForm : public QMainWindow, public CityListAlarmView {
   QLabel* Label2;
   QLabel* AlarmPic;
   QToolButton* SpeedButton1;
-  QTimer* Timer1;
+  // Wakes the refresh at the start of every minute of the wall clock.
+  std::unique_ptr<WallClockTimer> Timer1;
   QMenu* File1;
   QMenu* CEdit;
   QMenu* View1;
@@ -141,7 +154,8 @@ class TCityListForm : public QMainWindow, public CityListAlarmView {
   void lockMenus(bool locked);
   void showForecast(TimeOfDay entered);
   void copyChecksToFlags();
-  void enableTimer();
+  bool refuseUnloaded();
+  void armTimer1();
   void rememberListPositions();
   void fitListWidth();
   // Sets the height of the view shown; an open input panel adds its own.
@@ -153,8 +167,12 @@ class TCityListForm : public QMainWindow, public CityListAlarmView {
   CityListHooks* hooks_ = nullptr;
   StepGuide* foreWiz_ = nullptr;
   StepGuide* addWiz_ = nullptr;
-  bool loaded_ = false;      // the city database was read; only then are check states saved
-  bool rebuilding_ = false;  // list changes come from a rebuild, not from the user
+  CityListFiles files_;
+  RepeatedFailure saveFailure_;             // the saves that come with moving between windows
+  RepeatedFailure refreshFailure_;          // the minute refresh
+  UtcTime lastRefresh_{};                   // the instant the lists were last computed for
+  std::optional<UtcTime> refreshedMinute_;  // the minute of the last Timer1Timer
+  bool rebuilding_ = false;                 // list changes come from a rebuild, not from the user
   bool checksChanged_ = false;
   int listView_ = 0;
   int viewHeight_ = 0;  // the window's height without the input panels

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/clock.h"
+
 namespace meridex {
 
 // What the city list asks of the alarm at its moments; the application hands
@@ -7,8 +9,9 @@ namespace meridex {
 class CityListHooks {
  public:
   virtual ~CityListHooks() = default;
-  virtual void listActivated() = 0;    // bring the alarm settings into the form the check uses
-  virtual void checkAlarm() = 0;       // after every timer refresh
+  virtual void listActivated() = 0;  // bring the alarm settings into the form the check uses
+  // After every minute refresh, with the instant the times were computed for.
+  virtual void checkAlarm(UtcTime refreshedAt) = 0;
   virtual void locationClicked() = 0;  // a location was clicked in either list
   virtual void alarmSettings() = 0;    // Alarm > Settings
   virtual void alarmCancel() = 0;      // Alarm > Cancel

@@ -5,8 +5,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QScrollBar>
-#include <QTimer>
 
+#include "common/errors.h"
 #include "common/time_text.h"
 #include "worldtime/city_files.h"
 #include "worldtime/city_list_form.h"
@@ -49,9 +49,16 @@ void TCityListForm::RebuildLists() {
   BusyCursor busy;
   rememberListPositions();
   const UtcTime now = ctx_.clock.utcNow();
-  // A rule error stops here, before the lists change, so they keep their rows.
-  RefreshHourOffsets(table_, now);
-  enableTimer();
+  lastRefresh_ = now;
+  // A location whose rule fails keeps its offset; the rows are made all the
+  // same, so that they always match the table one to one (a command on a row
+  // acts on its entry), and the error is reported after.
+  std::optional<ConversionError> ruleError;
+  try {
+    RefreshHourOffsets(table_, now);
+  } catch (const ConversionError& e) {
+    ruleError = e;
+  }
 
   rebuilding_ = true;
   CityCheckBox->clear();
@@ -72,13 +79,30 @@ void TCityListForm::RebuildLists() {
   RestorePosition(CityCheckBox, allTop_, allSelected_);
   RestorePosition(CityHotList, hotTop_, hotSelected_);
   rebuilding_ = false;
+  if (ruleError) throw *ruleError;
 }
 
 void TCityListForm::Timer1Timer() {
   copyChecksToFlags();
-  RebuildLists();
+  // A refresh that fails fails again every minute: it is reported once.
+  refreshFailure_.run(ctx_.dialogs, "the minute refresh of the city list",
+                      [this] { RebuildLists(); });
   checksChanged_ = false;
-  if (hooks_) hooks_->checkAlarm();
+  refreshedMinute_ = std::chrono::floor<std::chrono::minutes>(lastRefresh_);
+  if (hooks_) hooks_->checkAlarm(lastRefresh_);
+}
+
+void TCityListForm::Timer1Wake() {
+  armTimer1();
+  const auto minute = std::chrono::floor<std::chrono::minutes>(ctx_.clock.utcNow());
+  if (minute != refreshedMinute_) Timer1Timer();
+}
+
+void TCityListForm::armTimer1() {
+  const auto next =
+      std::chrono::floor<std::chrono::minutes>(ctx_.clock.utcNow()) + std::chrono::minutes{1};
+  Timer1->wakeAt(next, Reported(ctx_.dialogs, "the minute refresh of the city list",
+                                [this] { Timer1Wake(); }));
 }
 
 void TCityListForm::copyChecksToFlags() {
@@ -92,25 +116,19 @@ void TCityListForm::copyChecksToFlags() {
 }
 
 void TCityListForm::saveCheckStates() {
-  // Without the database the table is empty, and writing its flags would
-  // wipe the user's Hot List.
-  if (!loaded_) return;
   copyChecksToFlags();
-  SaveHotListFlags(ctx_.workDir, table_);
+  saveFailure_.run(ctx_.dialogs, "the saving of the Hot List", [this] { files_.save(table_); });
 }
 
-void TCityListForm::enableTimer() {
-  // Restarting a running timer would move its ticks and could skip a minute.
-  if (!Timer1->isActive()) Timer1->start();
+void TCityListForm::saveAsked() {
+  copyChecksToFlags();
+  saveFailure_.runAsked(ctx_.dialogs, "the saving of the Hot List",
+                        [this] { files_.save(table_); });
 }
 
-void TCityListForm::AllCityClick() {
-  enableTimer();
-  showAllCitiesView();
-}
+void TCityListForm::AllCityClick() { showAllCitiesView(); }
 
 void TCityListForm::HotListClick() {
-  enableTimer();
   copyChecksToFlags();
   if (checksChanged_) RebuildLists();
   showHotListView();
@@ -118,7 +136,7 @@ void TCityListForm::HotListClick() {
 
 void TCityListForm::Save1Click() {
   allTop_ = CityCheckBox->verticalScrollBar()->value();
-  saveCheckStates();
+  saveAsked();
   RebuildLists();
 }
 

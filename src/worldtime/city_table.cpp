@@ -28,6 +28,7 @@ void CityTable::clear() {
   Entries.fill(CityEntry{});
   HotListFlags.fill('\0');
   Count = 0;
+  LeftOutCustom.clear();
 }
 
 void CityTable::insert(int index, CityEntry entry, char flag) {

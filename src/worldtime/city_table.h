@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace meridex {
 
@@ -66,6 +67,10 @@ struct CityTable {
   int Count = 0;
   // Weekday at the reference location in standard time; 0 until computed.
   int ReferenceWeekDay = 0;
+  // The user's own locations that did not fit (the table holds 599), in name
+  // order. Not shown, but kept, so that writing the custom list never drops
+  // them from its file.
+  std::vector<CityEntry> LeftOutCustom;
 
   bool inHotList(int index) const { return HotListFlags[static_cast<std::size_t>(index)] == '1'; }
   int hotListCount() const;

@@ -4,6 +4,8 @@
 #include <chrono>
 
 #include "common/errors.h"
+#include "common/text.h"
+#include "worldtime/city_files.h"
 
 namespace meridex {
 
@@ -67,22 +69,45 @@ bool DaylightSavingInForce(const DaylightSavingRule& rule, int year, unsigned mo
   return false;
 }
 
+namespace {
+
+// The date at the location in its standard time.
+sys_days StandardDate(const CityEntry& entry, UtcTime utc) {
+  const int base = entry.BaseHourOffset;
+  const int signedOffset = base <= 12 ? base : base - 24;
+  return std::chrono::floor<days>(std::chrono::floor<minutes>(utc) + hours{signedOffset});
+}
+
+}  // namespace
+
+std::uint8_t EffectiveHourOffset(const CityEntry& entry, UtcTime utc,
+                                 std::optional<TimeOfDay> forecast) {
+  const int base = entry.BaseHourOffset;
+  const int signedOffset = base <= 12 ? base : base - 24;
+  const auto standard = std::chrono::floor<minutes>(utc) + hours{signedOffset};
+  const sys_days date = std::chrono::floor<days>(standard);
+  const year_month_day ymd{date};
+  const int hour = forecast ? forecast->hour
+                            : static_cast<int>(std::chrono::floor<hours>(standard - date).count());
+  bool dst = false;
+  try {
+    dst = DaylightSavingInForce(entry.Rule, int{ymd.year()}, unsigned{ymd.month()},
+                                unsigned{ymd.day()}, hour);
+  } catch (const ConversionError& e) {
+    // Say which location, and where it comes from, so that it can be mended.
+    const char* file = entry.Origin == kOriginCustom ? kCustomListFile : kCityDatabaseFile;
+    throw ConversionError("Cannot compute the time of \"" + TrimRight(entry.Name) + "\" (from \"" +
+                          file + "\"). " + e.what());
+  }
+  return static_cast<std::uint8_t>((base + (dst ? 1 : 0)) % 24);
+}
+
 void RefreshHourOffsets(CityTable& table, UtcTime utc, std::optional<TimeOfDay> forecast) {
   const int lastSlot = table.Count > 0 ? table.Count : 1;  // slot 0 even when empty
   for (int i = 0; i < lastSlot; ++i) {
     CityEntry& entry = table.Entries[static_cast<std::size_t>(i)];
-    const int base = entry.BaseHourOffset;
-    const int signedOffset = base <= 12 ? base : base - 24;
-    const auto standard = std::chrono::floor<minutes>(utc) + hours{signedOffset};
-    const sys_days date = std::chrono::floor<days>(standard);
-    const year_month_day ymd{date};
-    const int hour = forecast
-                         ? forecast->hour
-                         : static_cast<int>(std::chrono::floor<hours>(standard - date).count());
-    const bool dst = DaylightSavingInForce(entry.Rule, int{ymd.year()}, unsigned{ymd.month()},
-                                           unsigned{ymd.day()}, hour);
-    entry.HourOffset = static_cast<std::uint8_t>((base + (dst ? 1 : 0)) % 24);
-    if (entry.Name == kReferenceName) table.ReferenceWeekDay = WeekDayOf(date);
+    entry.HourOffset = EffectiveHourOffset(entry, utc, forecast);
+    if (entry.Name == kReferenceName) table.ReferenceWeekDay = WeekDayOf(StandardDate(entry, utc));
   }
 }
 

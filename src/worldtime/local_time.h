@@ -20,6 +20,14 @@ inline constexpr const char* kReferenceName = "Honolulu                   ";
 bool DaylightSavingInForce(const DaylightSavingRule& rule, int year, unsigned month, unsigned day,
                            int hour);
 
+// The entry's effective hours ahead of UTC (modulo 24) at `utc`: its
+// standard offset, plus one while daylight saving is in force. With a
+// forecast time of day the date comes from `utc` and the hour from the
+// forecast. Throws ConversionError naming the location and its file when its
+// rule names a day that does not exist.
+std::uint8_t EffectiveHourOffset(const CityEntry& entry, UtcTime utc,
+                                 std::optional<TimeOfDay> forecast = std::nullopt);
+
 // The daylight-saving pass: sets every entry's HourOffset and the table's
 // ReferenceWeekDay for the UTC instant `utc`. With a forecast time of day the
 // date still comes from `utc` but the hour is the forecast's. On a rule error

@@ -96,7 +96,7 @@ TEST_F(Alarm, AMissingSoundFileIsReportedAfterTheLinesAreOnTheScreen) {
   // What the user sees as the error comes up.
   bool windowShown = false;
   QString city, text;
-  t.dialogs.whenShown = [&](const test::RecordingDialogs::Shown&) {
+  t.dialogs.whileShown = [&](const test::RecordingDialogs::Shown&) {
     windowShown =
         message->isVisible() && message->windowHandle() && message->windowHandle()->isExposed();
     city = message->AlCityLabel->text();

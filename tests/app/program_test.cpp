@@ -7,6 +7,8 @@
 #include <QListWidget>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
+#include <filesystem>
 
 #include "app/logo_form.h"
 #include "common/user_preferences.h"
@@ -169,6 +171,47 @@ TEST_F(ProgramStart, TheWorldMapIsLoadedAfterTheFirstWindowWhateverTheStartView)
     EXPECT_EQ(cities, 5) << view;
   }
   EXPECT_TRUE(dialogs.shown.empty()) << dialogs.lastText();
+}
+
+}  // namespace
+}  // namespace meridex
+
+namespace meridex {
+namespace {
+
+// What a kill during a save leaves behind, and the start that comes after.
+TEST_F(ProgramStart, StartUpFinishesAnInterruptedSaveAndClearsItsTemporaries) {
+  writePrefs("c");
+  dir.write(kCityDatabaseFile, {});
+  dir.write(kCustomListFile, {});
+  dir.write(kHotListFile, {1, '0'});
+  // Killed after the commit point of an add, before its renames.
+  const Bytes hut = [] {
+    CityEntry e;
+    e.Name = "Hut";
+    e.Origin = kOriginCustom;
+    return EncodeCustomRecord(e);
+  }();
+  dir.write(".custlst.dat.new", hut);
+  dir.write(".chklst.dat.new", {1, '1'});
+  dir.write(".custlst+chklst.commit",
+            Bytes{'c', 'u', 's', 't', 'l', 's', 't', '.', 'd', 'a', 't', '\n',
+                  'c', 'h', 'k', 'l', 's', 't', '.', 'd', 'a', 't', '\n'});
+  // Killed while rewriting the preferences and the Hot List alone.
+  dir.write(".userpref.dat.Q2x9Lm", {1, 2, 3});
+  dir.write(".chklst.dat.a1B2c3", {1});
+  EXPECT_EQ(run(), 0);
+  EXPECT_TRUE(dialogs.shown.empty()) << dialogs.lastText();
+  EXPECT_EQ(dir.read(kCustomListFile), hut);
+  EXPECT_EQ(dir.read(kHotListFile), (Bytes{1, '1'}));
+  EXPECT_EQ(shown, std::vector<std::string>{"Hot List"});
+  std::vector<std::string> left;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+    left.push_back(e.path().filename().string());
+  }
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left,
+            (std::vector<std::string>{"chklst.dat", "custlst.dat", "kydafe.dat", "userpref.dat"}));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -55,6 +56,27 @@ TEST(RecordReader, MissingFileNamesTheFileAndTheReason) {
   }
 }
 
+TEST(ReadWholeFile, OnlyRegularFilesAreReadAndOthersAreRefusedAtOnce) {
+  TempDir dir;
+  // A named pipe: opening it for reading would wait for a writer for ever.
+  ASSERT_EQ(::mkfifo((dir / "Alarm1.wav").c_str(), 0600), 0);
+  try {
+    ReadWholeFile(dir / "Alarm1.wav");
+    FAIL() << "a named pipe was read";
+  } catch (const IoError& e) {
+    EXPECT_STREQ(e.what(), "Cannot open \"Alarm1.wav\": it is a named pipe, not a regular file");
+  }
+  std::filesystem::create_directory(dir / "kydafe.dat");
+  try {
+    RecordReader reader(dir / "kydafe.dat", 93);
+    FAIL() << "a folder was read";
+  } catch (const IoError& e) {
+    EXPECT_STREQ(e.what(), "Cannot open \"kydafe.dat\": it is a folder, not a file");
+  }
+  // A path that ends in a separator is named by its folder, never as "".
+  EXPECT_EQ(QuotedName(dir / "sounds" / ""), "\"sounds\"");
+}
+
 TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporaryBehind) {
   TempDir dir;
   dir.write("a.dat", Bytes{1, 2, 3});
@@ -95,6 +117,30 @@ TEST(AtomicWrite, AFailedRenameLeavesNoTemporaryBehind) {
     ++entries;
   }
   EXPECT_EQ(entries, 1);
+}
+
+TEST(AtomicWrite, AReadOnlyFileIsRefusedAndKeptAndOthersKeepTheirPermissions) {
+  TempDir dir;
+  dir.write("chklst.dat", Bytes{1, '1'});
+  std::filesystem::permissions(dir / "chklst.dat", std::filesystem::perms::owner_read |
+                                                       std::filesystem::perms::group_read |
+                                                       std::filesystem::perms::others_read);
+  try {
+    WriteFileAtomically(dir / "chklst.dat", Bytes{1, '0'});
+    ADD_FAILURE() << "a read-only file was replaced";
+  } catch (const IoError& e) {
+    EXPECT_STREQ(e.what(), "Cannot write \"chklst.dat\": the file is read-only");
+  }
+  EXPECT_EQ(dir.read("chklst.dat"), (Bytes{1, '1'}));
+
+  dir.write("custlst.dat", {});
+  std::filesystem::permissions(dir / "custlst.dat", std::filesystem::perms::owner_read |
+                                                        std::filesystem::perms::owner_write |
+                                                        std::filesystem::perms::group_read);
+  WriteFileAtomically(dir / "custlst.dat", Bytes{7});
+  EXPECT_EQ(std::filesystem::status(dir / "custlst.dat").permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                std::filesystem::perms::group_read);
 }
 
 TEST(AtomicWrite, IntoAMissingDirectoryIsAnError) {

@@ -60,3 +60,45 @@ TEST(CommandAction, QuotesTheCaptionWithoutItsShortcutMarkerOrTrailingBlanks) {
 
 }  // namespace
 }  // namespace meridex
+
+namespace meridex {
+namespace {
+
+TEST(RepeatedFailure, IsShownOnceUntilTheActionSucceedsAgain) {
+  test::RecordingDialogs dialogs;
+  RepeatedFailure saves;
+  bool failing = true;
+  const auto save = [&] {
+    if (failing) throw IoError("Cannot write \"chklst.dat\": No space left on device");
+  };
+  for (int i = 0; i < 4; ++i) EXPECT_FALSE(saves.run(dialogs, "the saving", save));
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_TRUE(saves.failing());
+  // Asked for by the user, it answers every time.
+  EXPECT_FALSE(saves.runAsked(dialogs, "the saving", save));
+  EXPECT_EQ(dialogs.shown.size(), 2u);
+  failing = false;
+  EXPECT_TRUE(saves.run(dialogs, "the saving", save));
+  EXPECT_FALSE(saves.failing());
+  failing = true;
+  saves.run(dialogs, "the saving", save);
+  saves.run(dialogs, "the saving", save);
+  ASSERT_EQ(dialogs.shown.size(), 3u);
+  EXPECT_EQ(dialogs.shown[2].text, "Cannot write \"chklst.dat\": No space left on device");
+}
+
+TEST(RepeatedFailure, ARepetitionWhileItsBoxIsUpStaysQuiet) {
+  // The box takes the focus from the window, whose losing it saves again.
+  test::RecordingDialogs dialogs;
+  RepeatedFailure saves;
+  const auto save = [] { throw IoError("Cannot write \"custlst.dat\": Read-only file system"); };
+  dialogs.whileShown = [&](const test::RecordingDialogs::Shown&) {
+    saves.run(dialogs, "the saving", save);
+  };
+  EXPECT_FALSE(saves.runAsked(dialogs, "the saving", save));
+  EXPECT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_TRUE(saves.failing());
+}
+
+}  // namespace
+}  // namespace meridex

@@ -18,15 +18,24 @@ class RecordingDialogs final : public Dialogs {
 
   void show(DialogKind kind, const std::string& text) override {
     shown.push_back({kind, text});
-    if (whenShown) whenShown(shown.back());
+    // A real box takes the focus from the window behind it, once.
+    if (whileShown && !inShow_) {
+      inShow_ = true;
+      whileShown(shown.back());
+      inShow_ = false;
+    }
   }
 
   std::string lastText() const { return shown.empty() ? std::string() : shown.back().text; }
   void clear() { shown.clear(); }
 
   std::vector<Shown> shown;
-  // Called as each message box would come up, to see what is on the screen then.
-  std::function<void(const Shown&)> whenShown;
+  // Run while each box is up, to see what is on the screen then or to do what
+  // happens behind it (for example: the window behind it deactivates).
+  std::function<void(const Shown&)> whileShown;
+
+ private:
+  bool inShow_ = false;
 };
 
 }  // namespace meridex::test

@@ -209,13 +209,13 @@ TEST(HotListFlags, SaveWritesOneRecordPerLocationAndRoundTrips) {
   table.HotListFlags[1] = '0';
   table.HotListFlags[2] = '0';
   table.HotListFlags[3] = '1';
-  table.HotListFlags[4] = '1';  // a flag beyond the table (from a longer file) is not written
+  table.HotListFlags[4] = '1';  // beyond the table (from a longer file): kept
   SaveHotListFlags(dir.path(), table);
-  EXPECT_EQ(dir.read(kHotListFile), FlagsFile("1001"));
+  EXPECT_EQ(dir.read(kHotListFile), FlagsFile("10011"));
 
   CityTable reread;
   LoadHotListFlags(dir.path(), reread);
-  EXPECT_EQ(std::string(reread.HotListFlags.data(), 4), "1001");
+  EXPECT_EQ(std::string(reread.HotListFlags.data(), 5), "10011");
 
   // A file shorter than the table: after the flags are set for every row the
   // save has one record per location.

@@ -147,6 +147,25 @@ TEST(HourOffsets, InvalidRuleDatesFailOnlyInTheirMonthAndStopThePass) {
                ConversionError);
 }
 
+TEST(HourOffsets, ARuleErrorNamesTheLocationAndTheFileItCameFrom) {
+  const DaylightSavingRule noSuchDay{2, 1, 10, 25, 2, 1, 4, 31};
+  const auto message = [](const CityEntry& e) {
+    try {
+      EffectiveHourOffset(e, Utc(2027, 4, 10));
+    } catch (const ConversionError& error) {
+      return std::string(error.what());
+    }
+    return std::string("no error");
+  };
+  EXPECT_EQ(message(DatabaseCity("Perth", 8, noSuchDay)),
+            "Cannot compute the time of \"Perth\" (from \"kydafe.dat\"). The daylight-saving "
+            "rule names a day that does not exist: 2027-4-31");
+  CityEntry own = test::CustomCity("Shack", 8);
+  own.Rule = noSuchDay;
+  EXPECT_EQ(message(own).substr(0, 55),
+            "Cannot compute the time of \"Shack\" (from \"custlst.dat\")");
+}
+
 TEST(ReferenceWeekDay, IsHonoluluStandardWeekdayAndKeptWithoutIt) {
   CityTable table;
   table.insert(0, DatabaseCity("Honolulu", 14), '0');

@@ -2,7 +2,9 @@
 # Builds the layer-file fuzz target with clang (address and undefined
 # sanitizers) in BUILD_DIR and runs it for SECONDS; fails on any crash,
 # sanitizer report, timeout or out-of-memory (the failing input is saved in
-# BUILD_DIR as crash-*, timeout-* or oom-*).
+# BUILD_DIR as crash-*, timeout-* or oom-*). Seeded with the shipped layer
+# files (their first 64 KB) as well as the small ones beside this script, and
+# trying inputs of every length up to 64 KB from the start.
 #   tests/globe/fuzz/run-fuzz.sh BUILD_DIR [SECONDS]
 # Needs clang and its runtime libraries (Debian: clang libclang-rt-14-dev).
 set -euo pipefail
@@ -19,4 +21,5 @@ corpus="$build_dir/globe-layer-corpus"
 mkdir -p "$corpus"
 "$build_dir/tests/globe/fuzz/globe_layer_fuzz" \
   -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
-  -artifact_prefix="$build_dir/" -print_final_stats=1 "$corpus" "$here/seeds"
+  -len_control=0 -artifact_prefix="$build_dir/" -print_final_stats=1 \
+  "$corpus" "$here/seeds" "$source_dir/data/maps"
