@@ -188,7 +188,7 @@ class TGlobeEngine : public TProjectionHost {
   // and the scale (within its limits).
   void Resize(int width, int height);
   // The picture is stale: render it at the next paint.
-  void Redraw();
+  void Redraw() override;
   // A line through the projection in steps equal lat/long steps, broken
   // where it passes behind the globe or off the map.
   void DrawLLLine(TLLPoint from, TLLPoint to, std::int64_t steps);

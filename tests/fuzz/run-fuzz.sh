@@ -14,13 +14,14 @@ seconds="${2:-30}"
 
 CC=clang CXX=clang++ cmake -S "$source_dir" -B "$build_dir" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMERIDEX_BUILD_FUZZ=ON -DMERIDEX_SANITIZE=ON >/dev/null
-targets=(city_database_fuzz custom_list_fuzz hot_list_fuzz preferences_fuzz number_reader_fuzz)
+targets=(city_database_fuzz custom_list_fuzz hot_list_fuzz preferences_fuzz number_reader_fuzz
+  globe_profile_fuzz)
 cmake --build "$build_dir" --target "${targets[@]}" -j2
 
 # The seeds: the shipped file each target stands for; the number reader's
 # are the texts of tests/fuzz/number-seeds (first byte: the field).
 declare -A seed=([city_database_fuzz]=kydafe.dat [custom_list_fuzz]=custlst.dat
-  [hot_list_fuzz]=chklst.dat [preferences_fuzz]=userpref.dat)
+  [hot_list_fuzz]=chklst.dat [preferences_fuzz]=userpref.dat [globe_profile_fuzz]=tglobe.prf)
 for target in "${targets[@]}"; do
   corpus="$build_dir/fuzz-corpus/$target"
   mkdir -p "$corpus"
