@@ -99,6 +99,7 @@ TQtGlobeCanvas::TQtGlobeCanvas(QPainter& painter, const TRect& clip)
 
 void TQtGlobeCanvas::Setup() {
   textColor_ = Qt::black;
+  textPen_ = QPen(textColor_);
   painter_->setRenderHint(QPainter::Antialiasing, false);
   painter_->setRenderHint(QPainter::TextAntialiasing, false);
   pen_ = QPen(Qt::black, 0);
@@ -155,7 +156,12 @@ void TQtGlobeCanvas::SetPen(const TPenSpec& pen) {
 }
 
 void TQtGlobeCanvas::SetPenColor(TColor color) {
-  if (penSpec_) penSpec_->Color = color;
+  // Every city marker asks for its outline colour: the same again costs
+  // nothing (the painter's pen is always pen_ between calls).
+  if (penSpec_) {
+    if (penSpec_->Color == color) return;
+    penSpec_->Color = color;
+  }
   pen_.setColor(ToQColor(color));
   painter_->setPen(pen_);
 }
@@ -168,6 +174,7 @@ void TQtGlobeCanvas::SetBrush(const TBrushSpec& brush) {
 
 void TQtGlobeCanvas::SetFont(const TLogFont& font, TColor color) {
   textColor_ = ToQColor(color);
+  textPen_ = QPen(textColor_);
   escapement_ = font.Escapement;
   UseFont(font);
 }
@@ -210,7 +217,7 @@ void TQtGlobeCanvas::TextOut(int x, int y, const std::string& text) {
   if (escapement_ == 0) {
     if (bkMode_ == TBkMode::Opaque)
       painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(q), metrics.height()), Qt::white);
-    painter_->setPen(textColor_);
+    painter_->setPen(textPen_);
     painter_->drawText(x, y + metrics.ascent(), q);
     painter_->setPen(pen_);
     return;
@@ -220,7 +227,7 @@ void TQtGlobeCanvas::TextOut(int x, int y, const std::string& text) {
   painter_->rotate(-escapement_ / 10.0);  // counter-clockwise on screen
   if (bkMode_ == TBkMode::Opaque)
     painter_->fillRect(QRect(0, 0, metrics.horizontalAdvance(q), metrics.height()), Qt::white);
-  painter_->setPen(textColor_);
+  painter_->setPen(textPen_);
   painter_->drawText(0, metrics.ascent(), q);
   painter_->restore();
 }

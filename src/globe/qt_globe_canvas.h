@@ -77,6 +77,7 @@ class TQtGlobeCanvas : public TGlobeCanvas {
   std::size_t nextToReplace_ = 0;
   bool fontOnPainter_ = false;
   QColor textColor_;
+  QPen textPen_;  // of textColor_, made once per font change rather than per label
   int escapement_ = 0;
   TBkMode bkMode_ = TBkMode::Opaque;
   std::vector<QPoint> points_;

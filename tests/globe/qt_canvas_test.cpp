@@ -200,5 +200,35 @@ TEST(QtCanvas, TextExtentAndPixels) {
   EXPECT_EQ(image.pixelColor(3, 4), QColor(255, 0, 0));
 }
 
+// City markers set their outline colour once per city: the same colour
+// again keeps the pen, a new one keeps its width and style, and a label in
+// between does not leave its text colour on the lines after it.
+TEST(QtCanvas, PenColourChangesKeepThePenAndSurviveLabels) {
+  QImage image(60, 60, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    TQtGlobeCanvas canvas(image);
+    canvas.SetPen({0x0000FF, TPenStyle::psSolid, 3});
+    canvas.SetPenColor(0x0000FF);
+    const TPoint top[] = {{5, 10}, {55, 10}};
+    canvas.Polyline(top, 2);
+    canvas.SetPenColor(0xFF0000);
+    const TPoint middle[] = {{5, 30}, {55, 30}};
+    canvas.Polyline(middle, 2);
+    canvas.SetBkMode(TBkMode::Transparent);
+    canvas.SetFont(GlobeLogFont("Arial", 8, 0, 0), 0x00FF00);
+    canvas.TextOut(5, 40, "W");
+    canvas.SetPenColor(0xFF0000);
+    const TPoint bottom[] = {{5, 52}, {55, 52}};
+    canvas.Polyline(bottom, 2);
+  }
+  const QColor red(255, 0, 0), blue(0, 0, 255);
+  for (const int dy : {-1, 0, 1}) {  // three pixels wide
+    EXPECT_EQ(image.pixelColor(30, 10 + dy), red) << dy;
+    EXPECT_EQ(image.pixelColor(30, 30 + dy), blue) << dy;
+    EXPECT_EQ(image.pixelColor(30, 52 + dy), blue) << dy;
+  }
+}
+
 }  // namespace
 }  // namespace meridex
