@@ -101,8 +101,10 @@ TGlobe::~TGlobe() {
 QSize TGlobe::sizeHint() const { return {kCreationSize, kCreationSize}; }
 
 QRect TGlobe::ClientRect() const {
-  const int w = width() - (vertical_->isVisible() ? vertical_->width() : 0);
-  const int h = height() - (horizontal_->isVisible() ? horizontal_->height() : 0);
+  // Shown with the control, not shown yet: a window sizes its controls
+  // before it is shown, and the first size fits the earth.
+  const int w = width() - (vertical_->isVisibleTo(this) ? vertical_->width() : 0);
+  const int h = height() - (horizontal_->isVisibleTo(this) ? horizontal_->height() : 0);
   return {0, 0, std::max(0, w), std::max(0, h)};
 }
 

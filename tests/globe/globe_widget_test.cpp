@@ -68,6 +68,24 @@ TEST_F(GlobeWidget, ScrollBarsTakeTheirRoomAndStepTheView) {
                                                                : globe.ScrollPosition().Y);
 }
 
+TEST(GlobeInAWindow, TheFirstFitLeavesTheScrollBarsTheirRoom) {
+  // A window gives its globe its size before it is shown; the earth is
+  // fitted then, and must fit the room the scroll bars leave.
+  test::RecordingDialogs dialogs;
+  QWidget window;
+  TGlobe globe(dialogs, &window);
+  globe.SetScrollBars(TScrollStyle::ssBoth);
+  globe.resize(300, 400);
+  window.show();
+  QApplication::processEvents();
+  const QRect client = globe.ClientRect();
+  EXPECT_LT(client.width(), 300);
+  EXPECT_LT(client.height(), 400);
+  EXPECT_EQ(globe.ViewWidth(), client.width());
+  EXPECT_EQ(globe.ViewHeight(), client.height());
+  EXPECT_EQ(globe.Scale(), client.width() / 618786000.0L);
+}
+
 TEST_F(GlobeWidget, TheZoomBandInvertsWhileDraggedAndZoomsOnRelease) {
   int zooms = 0;
   globe.OnZoomed = [&] { ++zooms; };
