@@ -5,6 +5,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "even_odd.h"
 #include "globe/globe_poly_line.h"
 #include "globe/globe_text.h"
 #include "map_style.h"
@@ -15,19 +16,9 @@ namespace meridex::maps {
 
 namespace {
 
-// Even-odd test of a point against a closed ring.
 bool InRing(const PointList& ring, TLLPoint p) {
-  bool inside = false;
-  const std::size_t n = ring.size();
-  for (std::size_t i = 0, j = n - 1; i < n; j = i++) {
-    const TLLPoint& a = ring[i];
-    const TLLPoint& b = ring[j];
-    if ((a.Y > p.Y) == (b.Y > p.Y)) continue;
-    const long double x = a.X + static_cast<long double>(b.X - a.X) * (p.Y - a.Y) /
-                                    static_cast<long double>(b.Y - a.Y);
-    if (p.X < x) inside = !inside;
-  }
-  return inside;
+  return InsideRing(
+      ring, p, [](const TLLPoint& q) { return q.X; }, [](const TLLPoint& q) { return q.Y; });
 }
 
 // The parts of one source polygon (outer ring, then holes), cut at the

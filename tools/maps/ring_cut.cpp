@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "even_odd.h"
+
 namespace meridex::maps {
 
 namespace {
@@ -152,17 +154,8 @@ std::vector<Path> SplitPaths(const std::vector<Path>& rings, bool onY, std::int6
 }
 
 bool InPath(const Path& ring, const Point64& p) {
-  bool inside = false;
-  const std::size_t n = ring.size();
-  for (std::size_t i = 0, j = n - 1; i < n; j = i++) {
-    const Point64& a = ring[i];
-    const Point64& b = ring[j];
-    if ((a.y > p.y) == (b.y > p.y)) continue;
-    const long double x = a.x + static_cast<long double>(b.x - a.x) * (p.y - a.y) /
-                                    static_cast<long double>(b.y - a.y);
-    if (p.x < x) inside = !inside;
-  }
-  return inside;
+  return InsideRing(
+      ring, p, [](const Point64& q) { return q.x; }, [](const Point64& q) { return q.y; });
 }
 
 // SplitPaths for a shape, with every piece's holes put with it; checks that
