@@ -43,14 +43,18 @@ struct TPointMemo {
   TLLPoint Point;
   std::uint8_t Kind = 0;  // 0: nothing kept
   long double A = 0, B = 0, C = 0;
+  double Near[3] = {};  // the nearest doubles of A, B and C, where a model uses them
 };
 
 // The sines and cosines of a rectangle's west, east, south and north edges,
-// for the rectangle they were computed from.
+// and the nearest doubles of its corners' earth coordinates (south-west,
+// north-east, south-east, north-west), for the rectangle they were computed
+// from.
 struct TRectMemo {
   TRect Rect;
   bool Valid = false;
   long double Sin[4] = {}, Cos[4] = {};
+  double Corners[4][3] = {};
 };
 
 // What a globe object keeps of its projections between paints.

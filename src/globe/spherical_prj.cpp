@@ -105,30 +105,34 @@ bool TSphericalPrj::Project(long double sinLon, long double cosLon, long double 
   return ProjectEarth(r * cosLat * cosLon, r * sinLat, r * cosLat * sinLon, index);
 }
 
-bool TSphericalPrj::ProjectEarth(long double x, long double y, long double z, int index) {
-  // In doubles where they provably decide what extended precision would:
+inline TSphericalPrj::TVerdict TSphericalPrj::ProjectDoubles(double x, double y, double z,
+                                                             int index) {
+  // Doubles decide where they provably give what extended precision would:
   // the depth clearly on one side of 0, the offsets clearly off a half pixel.
-  {
-    const double* v = viewDouble_;
-    const double xd = static_cast<double>(x), yd = static_cast<double>(y),
-                 zd = static_cast<double>(z);
-    const double depth = xd * v[6] + yd * v[7] + zd * v[8];
-    if (depth > earthError_[2]) return false;
-    if (depth < -earthError_[2]) {
-      const double fx = xd * v[0] + yd * v[1] + zd * v[2];
-      const double fy = xd * v[3] + yd * v[4] + zd * v[5];
-      // Adding and taking away 1.5 * 2^52 rounds to the nearest integer
-      // (ties to even) below 2^51.
-      constexpr double kRound = 6755399441055744.0;
-      const double rx = (fx + kRound) - kRound, ry = (fy + kRound) - kRound;
-      if (std::fabs(fx - rx) < 0.5 - earthError_[0] && std::fabs(fy - ry) < 0.5 - earthError_[1] &&
-          std::fabs(fx) < 0x1p50 && std::fabs(fy) < 0x1p50) {
-        Point(index) = {Wrap32(static_cast<std::int64_t>(rx) + CenterX),
-                        Wrap32(static_cast<std::int64_t>(ry) + CenterY)};
-        return true;
-      }
+  const double* v = viewDouble_;
+  const double depth = x * v[6] + y * v[7] + z * v[8];
+  if (depth > earthError_[2]) return TVerdict::Hidden;
+  if (depth < -earthError_[2]) {
+    const double fx = x * v[0] + y * v[1] + z * v[2];
+    const double fy = x * v[3] + y * v[4] + z * v[5];
+    // Adding and taking away 1.5 * 2^52 rounds to the nearest integer (ties
+    // to even) below 2^51.
+    constexpr double kRound = 6755399441055744.0;
+    const double rx = (fx + kRound) - kRound, ry = (fy + kRound) - kRound;
+    if (std::fabs(fx - rx) < 0.5 - earthError_[0] && std::fabs(fy - ry) < 0.5 - earthError_[1] &&
+        std::fabs(fx) < 0x1p50 && std::fabs(fy) < 0x1p50) {
+      Point(index) = {Wrap32(static_cast<std::int64_t>(rx) + CenterX),
+                      Wrap32(static_cast<std::int64_t>(ry) + CenterY)};
+      return TVerdict::Shown;
     }
   }
+  return TVerdict::Undecided;
+}
+
+bool TSphericalPrj::ProjectEarth(long double x, long double y, long double z, int index) {
+  const TVerdict verdict =
+      ProjectDoubles(static_cast<double>(x), static_cast<double>(y), static_cast<double>(z), index);
+  if (verdict != TVerdict::Undecided) return verdict == TVerdict::Shown;
   const TMatrix3& m = viewMatrix_;
   const long double depth = x * m[6] + y * m[7] + z * m[8];
   if (!(depth < 0)) return false;  // the limb itself is not visible
@@ -146,7 +150,12 @@ bool TSphericalPrj::LLToXYKept(TLLPoint p, TPointMemo& memo, int index) {
     SinCosGU(p.Y, sinLat, cosLat);
     const long double r = EARTH_RADIUS;
     memo = {p, kEarth, r * cosLat * cosLon, r * sinLat, r * cosLat * sinLon};
+    memo.Near[0] = static_cast<double>(memo.A);
+    memo.Near[1] = static_cast<double>(memo.B);
+    memo.Near[2] = static_cast<double>(memo.C);
   }
+  const TVerdict verdict = ProjectDoubles(memo.Near[0], memo.Near[1], memo.Near[2], index);
+  if (verdict != TVerdict::Undecided) return verdict == TVerdict::Shown;
   return ProjectEarth(memo.A, memo.B, memo.C, index);
 }
 
@@ -316,8 +325,7 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, long 
   bool lastExact = true;
   std::int32_t lastIndex = 0;
   // The point before, in doubles, when it was kept (the usual case).
-  bool prevKept = false;
-  double prevXd = 0, prevYd = 0;
+  double lastXd = 2147483647.0, lastYd = 2147483647.0;
   int n = 0;
   const double d[9] = {d0, d1, d2, d3, d4, d5, d6, d7, d8};
   TBlock block;
@@ -337,18 +345,7 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, long 
       // decided in the iteration before and the processor overlaps the
       // points; otherwise made again (a double product is the same every
       // time; an extended value's nearest double is within 2^-53 of it).
-      double bx = prevXd, by = prevYd;
-      if (!prevKept) {
-        if (lastExact) {
-          bx = static_cast<double>(lastX);
-          by = static_cast<double>(lastY);
-        } else {
-          const T3DPoint& l = p[lastIndex];
-          const double lx = l.X, ly = l.Y, lz = l.Z;
-          bx = lx * d0 + ly * d1 + lz * d2;
-          by = lx * d3 + ly * d4 + lz * d5;
-        }
-      }
+      const double bx = lastXd, by = lastYd;
       const double dx = std::fabs(bx - fx), dy = std::fabs(by - fy);
       // Combined without branches: all but a few points pass.
       const bool sure = (block.sure[k] != 0) & ((dx > 1 + stepX) | (dx < 1 - stepX)) &
@@ -363,9 +360,8 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, long 
         n += keep;
         lastExact = lastExact & !keep;
         lastIndex = keep ? j : lastIndex;
-        prevKept = keep;
-        prevXd = fx;
-        prevYd = fy;
+        lastXd = keep ? fx : lastXd;
+        lastYd = keep ? fy : lastYd;
         continue;
       }
     }
@@ -389,11 +385,12 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, long 
       }
       j += 32;
     }
-    prevKept = false;
     if (std::fabs(lastX - fx) < 1 && std::fabs(lastY - fy) < 1) continue;  // same pixel
     out[n++] = {Wrap32(round(fx) + cx), Wrap32(round(fy) + cy)};
     lastX = fx;
     lastY = fy;
+    lastXd = static_cast<double>(fx);
+    lastYd = static_cast<double>(fy);
   }
   return n;
 }
@@ -419,21 +416,54 @@ bool TSphericalPrj::RectVisible(const TRect& rect, std::uint8_t& clipCode) {
   long double sin[4], cos[4];
   const GlobeUnit edges[4] = {rect.Left, rect.Right, rect.Top, rect.Bottom};
   for (int i = 0; i < 4; ++i) SinCosGU(edges[i], sin[i], cos[i]);
-  return RectVisibleFrom(rect, clipCode, sin, cos);
+  return RectVisibleFrom(rect, clipCode, sin, cos, nullptr);
 }
+
+namespace {
+
+// The corners in the order the visibility test projects them (south-west,
+// north-east, south-east, north-west), as indexes of their longitude and
+// latitude among the edges west, east, south, north.
+constexpr int kCornerEdges[4][2] = {{0, 2}, {1, 3}, {1, 2}, {0, 3}};
+
+}  // namespace
 
 bool TSphericalPrj::RectVisibleKept(const TRect& rect, std::uint8_t& clipCode, TRectMemo& memo) {
   if (!memo.Valid || !(memo.Rect == rect)) {
     const GlobeUnit edges[4] = {rect.Left, rect.Right, rect.Top, rect.Bottom};
     for (int i = 0; i < 4; ++i) SinCosGU(edges[i], memo.Sin[i], memo.Cos[i]);
+    for (int i = 0; i < 4; ++i) {  // each made as Project makes it
+      const long double sinLon = memo.Sin[kCornerEdges[i][0]],
+                        cosLon = memo.Cos[kCornerEdges[i][0]];
+      const long double sinLat = memo.Sin[kCornerEdges[i][1]],
+                        cosLat = memo.Cos[kCornerEdges[i][1]];
+      const long double r = EARTH_RADIUS;
+      memo.Corners[i][0] = static_cast<double>(r * cosLat * cosLon);
+      memo.Corners[i][1] = static_cast<double>(r * sinLat);
+      memo.Corners[i][2] = static_cast<double>(r * cosLat * sinLon);
+    }
     memo.Rect = rect;
     memo.Valid = true;
   }
-  return RectVisibleFrom(rect, clipCode, memo.Sin, memo.Cos);
+  return RectVisibleFrom(rect, clipCode, memo.Sin, memo.Cos, memo.Corners);
 }
 
 bool TSphericalPrj::RectVisibleFrom(const TRect& rect, std::uint8_t& clipCode,
-                                    const long double* sin, const long double* cos) {
+                                    const long double* sin, const long double* cos,
+                                    const double (*corners)[3]) {
+  int n = 0;
+  for (int i = 0; i < 4; ++i) {
+    const TVerdict verdict = corners
+                                 ? ProjectDoubles(corners[i][0], corners[i][1], corners[i][2], n)
+                                 : TVerdict::Undecided;
+    if (verdict == TVerdict::Shown) {
+      ++n;
+    } else if (verdict == TVerdict::Undecided) {
+      const int lon = kCornerEdges[i][0], lat = kCornerEdges[i][1];
+      if (Project(sin[lon], cos[lon], sin[lat], cos[lat], n)) ++n;
+    }
+  }
+  if (n == 0) return false;
   struct Trig {
     long double s, c;
   };
@@ -444,15 +474,9 @@ bool TSphericalPrj::RectVisibleFrom(const TRect& rect, std::uint8_t& clipCode,
   };
   const Trig west{sin[0], cos[0]}, east{sin[1], cos[1]};
   const Trig south{sin[2], cos[2]}, north{sin[3], cos[3]};
-  int n = 0;
   const auto add = [&](const Trig& lon, const Trig& lat) {
     if (Project(lon.s, lon.c, lat.s, lat.c, n)) ++n;
   };
-  add(west, south);
-  add(east, north);
-  add(east, south);
-  add(west, north);
-  if (n == 0) return false;
   // Sample the edges every 15 degrees; 64-bit steps so that a rectangle
   // reaching the end of the 32-bit range cannot make the loop wrap around.
   for (std::int64_t lon = std::int64_t{rect.Left} + GU_15; lon < rect.Right; lon += GU_15) {

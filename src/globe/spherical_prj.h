@@ -41,11 +41,17 @@ class TSphericalPrj : public TPrjModel {
   // LLToXY from the sines and cosines of the longitude and latitude.
   bool Project(long double sinLon, long double cosLon, long double sinLat, long double cosLat,
                int index);
-  // RectVisible with the edges' sines and cosines (west, east, south, north).
+  // RectVisible with the edges' sines and cosines (west, east, south, north)
+  // and, when known, the corners' earth coordinates in doubles.
   bool RectVisibleFrom(const TRect& rect, std::uint8_t& clipCode, const long double* sin,
-                       const long double* cos);
+                       const long double* cos, const double (*corners)[3]);
   // LLToXY from the earth coordinates.
   bool ProjectEarth(long double x, long double y, long double z, int index);
+  // What doubles decide of an earth point given by the nearest doubles of
+  // its coordinates: hidden, shown (its pixel written to entry index), or
+  // left to extended precision.
+  enum class TVerdict { Hidden, Shown, Undecided };
+  TVerdict ProjectDoubles(double x, double y, double z, int index);
   // Sine and cosine of an angle in GlobeUnits, remembered: the same corner
   // and grid angles come back on every redraw (a map's thousands of objects
   // have a few angles each).

@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "globe/clipper.h"
 #include "globe/globe_units.h"
 #include "projection_host.h"
 
@@ -342,6 +343,132 @@ TEST(SphereLLToXY, HalfPixelsAndTheLimbFollowExtendedPrecision) {
     // The depth a hair in front of the limb or behind it.
     prj.SetViewMatrix({h / r, 0, 0, 0, h / r, 0, tiny / r, 0, 0});
     EXPECT_EQ(prj.LLToXY(0, 0, 0), tiny < 0);
+  }
+}
+
+// RectVisible done the plain way: the corners south-west, north-east,
+// south-east and north-west, then the edges every 15 degrees, each point with
+// PlainLLToXY.
+bool PlainRectVisible(const TSphericalPrj& prj, const TRect& r, const TRect& clip,
+                      std::uint8_t& clipCode) {
+  std::vector<TLLPoint> points;
+  const auto add = [&](std::int64_t lon, std::int64_t lat) {
+    TLLPoint q;
+    if (PlainLLToXY(prj, static_cast<GlobeUnit>(lon), static_cast<GlobeUnit>(lat), q))
+      points.push_back(q);
+  };
+  add(r.Left, r.Top);
+  add(r.Right, r.Bottom);
+  add(r.Right, r.Top);
+  add(r.Left, r.Bottom);
+  if (points.empty()) return false;
+  for (std::int64_t lon = std::int64_t{r.Left} + GU_15; lon < r.Right; lon += GU_15) {
+    add(lon, r.Top);
+    add(lon, r.Bottom);
+  }
+  for (std::int64_t lat = std::int64_t{r.Top} + GU_15; lat < r.Bottom; lat += GU_15) {
+    add(r.Left, lat);
+    add(r.Right, lat);
+  }
+  bool visible = false;
+  clipCode = PointsClipCode(points.data(), static_cast<int>(points.size()), clip, visible);
+  return visible;
+}
+
+// Objects keep their extents' corners and their points between views: what
+// they keep must give, in every later view, exactly what the plain
+// arithmetic gives.
+TEST(SphereKept, ExtentsAndPointsKeptAcrossViewsFollowExtendedPrecision) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  std::mt19937 random(13);
+  std::uniform_int_distribution<GlobeUnit> lon(-GU_180, GU_180 - GU_90), lat(-GU_90, GU_90 / 2);
+  std::uniform_int_distribution<GlobeUnit> size(0, GU_90 / 3);
+  std::uniform_real_distribution<double> zoom(0.3, 200);
+  std::vector<TRect> rects;
+  std::vector<TLLPoint> points;
+  for (int i = 0; i < 300; ++i) {
+    const GlobeUnit x = lon(random), y = lat(random);
+    const GlobeUnit w = i % 3 == 0 ? size(random) : size(random) / 100;
+    const GlobeUnit h = i % 3 == 0 ? size(random) : size(random) / 100;
+    rects.push_back({x, y, x + w, y + h});
+    points.push_back({x, y});
+  }
+  std::vector<TRectMemo> rectMemos(rects.size());
+  std::vector<TPointMemo> pointMemos(points.size());
+  int visibleRects = 0, clippedRects = 0, shownPoints = 0;
+  for (int view = 0; view < 120; ++view) {
+    prj.SetView(lat(random), lon(random), static_cast<long double>(zoom(random)) / 309393000.0L,
+                view % 4 == 0 ? lon(random) : 0);
+    prj.CenterX = 150 + view;
+    prj.CenterY = 150 - view;
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+      std::uint8_t expectedCode = 0, kept = 0, fresh = 0;
+      const bool expected = PlainRectVisible(prj, rects[i], host.clip, expectedCode);
+      ASSERT_EQ(prj.RectVisibleKept(rects[i], kept, rectMemos[i]), expected) << view << " " << i;
+      ASSERT_EQ(prj.RectVisible(rects[i], fresh), expected) << view << " " << i;
+      if (expected) {
+        ASSERT_EQ(kept, expectedCode) << view << " " << i;
+        ASSERT_EQ(fresh, expectedCode) << view << " " << i;
+      }
+      visibleRects += expected;
+      clippedRects += expected && expectedCode != 0;
+
+      TLLPoint pixel;
+      const bool shown = PlainLLToXY(prj, points[i].X, points[i].Y, pixel);
+      ASSERT_EQ(prj.LLToXYKept(points[i], pointMemos[i], 0), shown) << view << " " << i;
+      if (shown) {
+        ASSERT_EQ(prj.Point(0), pixel) << view << " " << i;
+      }
+      shownPoints += shown;
+    }
+  }
+  EXPECT_GT(visibleRects, 2000);
+  EXPECT_GT(clippedRects, 500);
+  EXPECT_GT(shownPoints, 5000);
+}
+
+// An offset a hair off half a pixel, k + 1/2 + tiny, whose product with the
+// earth radius rounds one way in extended precision and, clearly off the half,
+// the other way in doubles: doubles left to decide would get the pixel wrong.
+long double FoolingHalf(long double tiny) {
+  const long double r = EARTH_RADIUS;
+  for (int k = 0; k < 100000; ++k) {
+    const long double h = k + 0.5L + tiny;
+    const double inDoubles = static_cast<double>(r) * static_cast<double>(h / r);
+    if (std::llrint(r * (h / r)) != std::llrint(inDoubles) && inDoubles != k + 0.5) return h;
+  }
+  return 0;
+}
+
+// A kept corner a hair off half a pixel or off the limb, exactly in extended
+// precision but not in doubles: the kept doubles must not decide it.
+TEST(SphereKept, AKeptCornerAHairOffHalfAPixelOrTheLimbFollowsExtendedPrecision) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  prj.SetView(0, 0, 1.0L / 5400000, 0);
+  const long double r = EARTH_RADIUS;  // the earth point of (0, 0) is (r, 0, 0)
+  const TRect corner{0, 0, 0, 0};
+  TRectMemo memo;
+  TPointMemo pointMemo;
+  for (const long double tiny : {0x1p-58L, -0x1p-58L}) {
+    const long double h = FoolingHalf(tiny);
+    ASSERT_GT(h, 0);
+    prj.SetViewMatrix({h / r, 0, 0, 0, 0, 0, -1.0L / r, 0, 0});
+    TLLPoint expected;
+    ASSERT_TRUE(PlainLLToXY(prj, 0, 0, expected));
+    host.clip = {expected.X, 0, expected.X + 300, 300};  // one column further is outside
+    std::uint8_t code = 0;
+    EXPECT_TRUE(prj.RectVisibleKept(corner, code, memo));
+    host.clip = {expected.X + 1, 0, expected.X + 300, 300};
+    EXPECT_FALSE(prj.RectVisibleKept(corner, code, memo));
+    ASSERT_TRUE(prj.LLToXYKept({0, 0}, pointMemo, 0));
+    EXPECT_EQ(prj.Point(0), expected);
+    // The depth a hair in front of the limb or behind it.
+    host.clip = {0, 0, 300, 300};
+    prj.SetViewMatrix({0.5L / r, 0, 0, 0, 0, 0, tiny / r, 0, 0});
+    EXPECT_EQ(prj.RectVisibleKept(corner, code, memo), tiny < 0);
+    EXPECT_EQ(prj.LLToXYKept({0, 0}, pointMemo, 0), tiny < 0);
   }
 }
 
