@@ -241,7 +241,12 @@ void TGlobeLayer::Render() {
   for (const auto& attribute : attributes_) attribute->ResetCache();
   std::uint64_t deadline = globe.TickMs() + 500;
   if (IsDrawable()) {
+    // Objects further on are fetched while this one is worked: the start of
+    // the one eight ahead, then, four ahead, what that one will read.
+    constexpr std::size_t kAhead = 4;
     for (std::size_t i = 0; i < objects_.size(); ++i) {
+      if (i + 2 * kAhead < objects_.size()) __builtin_prefetch(objects_[i + 2 * kAhead].get());
+      if (i + kAhead < objects_.size()) objects_[i + kAhead]->Prefetch();
       TGlobeObject& object = *objects_[i];
       std::uint8_t& state = object.ObjectState;
       if (viewChanged || (state & OS_RECALC_EXTENT)) {

@@ -42,6 +42,10 @@ class TGlobeObject : public TGlobePersistant {
   virtual void CalcExtent() = 0;
   // Whether the point (GlobeUnits) hits the object.
   virtual bool PtInObject(GlobeUnit lon, GlobeUnit lat);
+  // Asks the processor to fetch what the next visibility test and drawing
+  // of the object read, a few objects ahead of the layer's paint: the
+  // objects lie apart in memory and a map has thousands. Changes nothing.
+  virtual void Prefetch() const {}
 
   // The object must be recomputed and the picture redrawn.
   void Changed();

@@ -44,6 +44,14 @@ bool TGlobePolyLine::CalcVisible() {
   return Globe().PrjModel().RectVisibleKept(Extent, ClipCode, ProjectionCache.Extent);
 }
 
+void TGlobePolyLine::Prefetch() const {
+  // The object up to its extent's corners, and the start of its kept points.
+  const char* from = reinterpret_cast<const char*>(this);
+  const char* to = reinterpret_cast<const char*>(&ProjectionCache.Extent.Corners[4]);
+  for (const char* line = from; line < to; line += 64) __builtin_prefetch(line);
+  if (ProjectionCache.Decimated) __builtin_prefetch(ProjectionCache.Decimated->Points.data());
+}
+
 void TGlobePolyLine::Render() {
   if (Pen) Pen->Realize(ObjectState);
   TPrjModel& model = Globe().PrjModel();
@@ -120,6 +128,11 @@ void TGlobePolygon::SetAttribute(int index, TGlobeAttribute* attribute) {
     return;
   }
   TGlobePolyLine::SetAttribute(index, attribute);
+}
+
+void TGlobePolygon::Prefetch() const {
+  TGlobePolyLine::Prefetch();
+  __builtin_prefetch(&Brush);
 }
 
 void TGlobePolygon::Render() {

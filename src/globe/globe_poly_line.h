@@ -25,10 +25,13 @@ class TGlobePolyLine : public TGlobeObject {
   // Within a pixel of one of the segments.
   bool PtInObject(GlobeUnit lon, GlobeUnit lat) override;
 
-  TProjectionCache ProjectionCache;
-  TLLPointList Points;
+  void Prefetch() const override;
+
+  // What a paint reads first, near the object's start.
   TGlobePen* Pen = nullptr;
   std::uint8_t ClipCode = 0;  // edges to clip against, from the last visibility test
+  TProjectionCache ProjectionCache;
+  TLLPointList Points;
 
  private:
   struct TBox {
@@ -53,6 +56,7 @@ class TGlobePolygon : public TGlobePolyLine {
   void Render() override;
   // Inside by the even-odd rule.
   bool PtInObject(GlobeUnit lon, GlobeUnit lat) override;
+  void Prefetch() const override;
 
   TGlobeBrush* Brush = nullptr;
 };

@@ -53,8 +53,8 @@ struct TPointMemo {
 struct TRectMemo {
   TRect Rect;
   bool Valid = false;
+  double Corners[4][3] = {};  // first: each paint reads them, the rest seldom
   long double Sin[4] = {}, Cos[4] = {};
-  double Corners[4][3] = {};
 };
 
 // What a globe object keeps of its projections between paints.
@@ -63,6 +63,9 @@ struct TProjectionCache {
   // pixel step). Made at the first spherical projection; the object
   // discards it when it must be projected afresh (after a zoom).
   std::optional<TWorld3DPrjData> Decimated;  // in place: one pointer fewer to follow
+  // For the sphere's visibility test of the extent (beside the above: each
+  // paint reads both).
+  TRectMemo Extent;
   // Every vertex's earth coordinates and Mercator height, which do not
   // depend on the view and so outlive zooms: a zoom only picks the vertices
   // again. Each entry remembers its vertex (or latitude), so a vertex that
@@ -70,8 +73,6 @@ struct TProjectionCache {
   std::vector<TEarthVertex> Earth;
   std::vector<GlobeUnit> MercatorLatitudes;
   std::vector<long double> MercatorHeights;
-  // For the sphere's visibility test of the extent.
-  TRectMemo Extent;
 
   // What the object gives up when its extent is recomputed (its storage is
   // kept for the next one).
