@@ -28,13 +28,6 @@ class TProjectionHost {
   virtual TPointBuffers& Buffers() = 0;
 };
 
-// A vertex's earth coordinates for the spherical view, with the vertex
-// they were computed from.
-struct TEarthVertex {
-  TLLPoint Vertex;
-  T3DPoint Earth;
-};
-
 // What a model keeps of one point of an object between paints, so that the
 // next projection of it needs no trigonometry: the sphere its earth
 // coordinates, the Mercator map its height. It remembers the point and the
@@ -68,9 +61,13 @@ struct TProjectionCache {
   TRectMemo Extent;
   // Every vertex's earth coordinates and Mercator height, which do not
   // depend on the view and so outlive zooms: a zoom only picks the vertices
-  // again. Each entry remembers its vertex (or latitude), so a vertex that
-  // moved is computed afresh.
-  std::vector<TEarthVertex> Earth;
+  // again. The earth coordinates are made as picks first need them (a bit
+  // per vertex tells which are made) and hold for the list at EarthVersion;
+  // a list changed since makes them afresh. Each Mercator entry remembers its
+  // latitude, so a vertex that moved is computed afresh.
+  std::vector<T3DPoint> Earth;
+  std::vector<std::uint64_t> EarthMade;
+  std::uint64_t EarthVersion = 0;
   std::vector<GlobeUnit> MercatorLatitudes;
   std::vector<long double> MercatorHeights;
 

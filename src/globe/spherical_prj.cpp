@@ -190,11 +190,12 @@ int TSphericalPrj::ProjectOutline() {
 void TSphericalPrj::BuildCache(const TLLPointList& list, TProjectionCache& cache) const {
   const std::int32_t count = list.Count();
   const TLLPoint* points = list.Points();
-  std::vector<TEarthVertex>& earth = cache.Earth;
-  if (earth.size() != static_cast<std::size_t>(count)) {
+  std::vector<T3DPoint>& earth = cache.Earth;
+  std::vector<std::uint64_t>& made = cache.EarthMade;
+  if (cache.EarthVersion != list.Version() || earth.size() != static_cast<std::size_t>(count)) {
     earth.resize(static_cast<std::size_t>(count));
-    for (std::int32_t i = 0; i < count; ++i)  // no entry matches its vertex yet
-      earth[static_cast<std::size_t>(i)].Vertex = {~points[i].X, points[i].Y};
+    made.assign((static_cast<std::size_t>(count) + 63) / 64, 0);  // none made yet
+    cache.EarthVersion = list.Version();
   }
   cache.Decimated.emplace(0);
   std::vector<T3DPoint>& out = cache.Decimated->Points;
@@ -205,28 +206,54 @@ void TSphericalPrj::BuildCache(const TLLPointList& list, TProjectionCache& cache
   // time without a branch (about every other vertex goes either way), then
   // their earth coordinates from the kept ones.
   const std::int64_t upp = UnitsPerPixel;
-  TLLPoint last{INT32_MAX, INT32_MAX};
+  // |a - b| < upp exactly when a - b + upp - 1, taken unsigned, is at most
+  // 2 upp - 2 (for upp >= 1; below, every vertex is kept).
+  const std::int64_t off = upp - 1;
+  const std::uint64_t span = upp >= 1 ? static_cast<std::uint64_t>(2 * upp - 2) : 0;
+  const bool keepAll = upp <= 1;
+  const auto far = [&](std::int64_t fromX, std::int64_t fromY, TLLPoint p) {
+    return keepAll | (static_cast<std::uint64_t>(fromX + off - p.X) > span) |
+           (static_cast<std::uint64_t>(fromY + off - p.Y) > span);
+  };
+  std::int64_t lastX = INT32_MAX, lastY = INT32_MAX;
   constexpr std::int32_t kBlock = 256;
+  static_assert(kBlock % 2 == 0);
   std::int32_t picked[kBlock];
   for (std::int32_t start = 0; start < count; start += kBlock) {
     const std::int32_t end = std::min(count, start + kBlock);
     int m = 0;
-    for (std::int32_t i = start; i < end; ++i) {
-      const TLLPoint p = points[i];
-      const bool keep = (upp <= 1) | (std::llabs(std::int64_t{last.X} - p.X) >= upp) |
-                        (std::llabs(std::int64_t{last.Y} - p.Y) >= upp);
+    std::int32_t i = start;
+    // Two vertices a step: whether the second is kept depends on the first
+    // only through a choice between two tests made beside each other, so a
+    // step waits for one test, not two in a row.
+    for (; i + 1 < end; i += 2) {
+      // Masks rather than choices, which the compiler could make branches.
+      const TLLPoint a = points[i], b = points[i + 1];
+      const bool keepA = far(lastX, lastY, a);
+      const bool dropA = !keepA;
+      const bool keepB = (keepA & far(a.X, a.Y, b)) | (dropA & far(lastX, lastY, b));
       picked[m] = i;
-      m += keep;
-      last = keep ? p : last;
+      m += keepA;
+      picked[m] = i + 1;
+      m += keepB;
+      const std::int64_t maskA = -std::int64_t{keepA}, maskB = -std::int64_t{keepB};
+      lastX = (b.X & maskB) | (~maskB & ((a.X & maskA) | (~maskA & lastX)));
+      lastY = (b.Y & maskB) | (~maskB & ((a.Y & maskA) | (~maskA & lastY)));
+    }
+    if (i < end) {  // the list's last vertex (blocks are of an even size)
+      picked[m] = i;
+      m += far(lastX, lastY, points[i]);
     }
     for (int k = 0; k < m; ++k) {
-      const std::int32_t i = picked[k];
-      TEarthVertex& e = earth[static_cast<std::size_t>(i)];
-      if (!(e.Vertex == points[i])) [[unlikely]] {
-        const EarthPoint p = ToEarth(points[i].X, points[i].Y);
-        e = {points[i], {Round32(p.x), Round32(p.y), Round32(p.z)}};
+      const std::size_t v = static_cast<std::size_t>(picked[k]);
+      std::uint64_t& word = made[v / 64];
+      const std::uint64_t bit = std::uint64_t{1} << (v % 64);
+      if (!(word & bit)) [[unlikely]] {
+        const EarthPoint e = ToEarth(points[v].X, points[v].Y);
+        earth[v] = {Round32(e.x), Round32(e.y), Round32(e.z)};
+        word |= bit;
       }
-      out.push_back(e.Earth);
+      out.push_back(earth[v]);
     }
   }
   cache.Decimated->Count = cache.Decimated->Capacity = static_cast<std::int32_t>(out.size());
