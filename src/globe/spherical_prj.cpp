@@ -55,10 +55,17 @@ void TSphericalPrj::SetViewMatrix(const TMatrix3& m) {
   // T of the exact value, and the extended result within 3.01 * 2^-64 * T,
   // where T = sum |P_i| |row_i| < 2^28.21 * sum |row_i|. 2^-21 * sum |row_i|
   // leaves a factor of 2.7 to spare.
+  //
+  // A cached point (32-bit coordinates) and the row in doubles: the double
+  // sum of three products is within 4.01 * 2^-53 * T of the exact value and
+  // the extended sum within 3.01 * 2^-64 * T, where T = sum |P_i| |row_i| <
+  // 2^31 * sum |row_i|. 2^-48 * that (2^-17 * sum |row_i|) leaves a factor
+  // of four to spare.
   for (int r = 0; r < 3; ++r) {
     const std::size_t k = 3 * static_cast<std::size_t>(r);
     const long double t = std::fabs(m[k]) + std::fabs(m[k + 1]) + std::fabs(m[k + 2]);
     earthError_[r] = static_cast<double>(t) * 0x1p-21;
+    cacheError_[r] = static_cast<double>(t) * 0x1p-17;
   }
 }
 
@@ -267,17 +274,6 @@ inline long double Dot(const T3DPoint& p, const long double* row) {
   return x * row[0] + y * row[1] + z * row[2];
 }
 
-// How far P . row computed in doubles (with the row rounded to doubles) may
-// lie from the same product computed in extended precision, for any point of
-// 32-bit coordinates: the double sum of three products is within
-// 4.01 * 2^-53 * T of the exact value and the extended sum within
-// 3.01 * 2^-64 * T, where T = sum |P_i| |row_i| < 2^31 * sum |row_i|.
-// 2^-48 * that (2^-17 * sum |row_i|) leaves a factor of four to spare.
-inline double DoubleError(const long double* row) {
-  const long double t = std::fabs(row[0]) + std::fabs(row[1]) + std::fabs(row[2]);
-  return static_cast<double>(t) * 0x1p-17;
-}
-
 // The doubles of up to kBlock cached points: the pixel offsets, their
 // nearest integers, and whether the point is clearly in front with neither
 // offset near a half pixel. Compiled also for processors with AVX2 (picked
@@ -324,20 +320,19 @@ __attribute__((target_clones("arch=x86-64-v3", "default"))) void MultiplyBlock(
 // Small: the radius is below 2^50 pixels (always, within the scale limits),
 // so offsets (all within the radius, or pushed onto it) round without a
 // range check, also by adding and taking away 1.5 * 2^52.
+//
+// d is the matrix in doubles and err how far a cached point times each of its
+// rows in doubles may lie from the same in extended precision (both made
+// once per view).
 template <bool Small>
-int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, long double radius,
-                 std::int64_t cx, std::int64_t cy, TLLPoint* out) {
+int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, const double* d,
+                 const double* err, long double radius, std::int64_t cx, std::int64_t cy,
+                 TLLPoint* out) {
   const auto round = [](long double v) { return Small ? std::llrint(v) : Round64(v); };
   const long double* rowX = &m[0];
   const long double* rowY = &m[3];
   const long double* rowDepth = &m[6];
-  const double d0 = static_cast<double>(m[0]), d1 = static_cast<double>(m[1]),
-               d2 = static_cast<double>(m[2]), d3 = static_cast<double>(m[3]),
-               d4 = static_cast<double>(m[4]), d5 = static_cast<double>(m[5]),
-               d6 = static_cast<double>(m[6]), d7 = static_cast<double>(m[7]),
-               d8 = static_cast<double>(m[8]);
-  const double errX = DoubleError(rowX), errY = DoubleError(rowY);
-  const double errDepth = DoubleError(rowDepth);
+  const double errX = err[0], errY = err[1], errDepth = err[2];
   // A coordinate this close to the nearest integer rounds the same way in
   // both precisions.
   const double halfX = 0.5 - errX, halfY = 0.5 - errY;
@@ -354,7 +349,6 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, long 
   // The point before, in doubles, when it was kept (the usual case).
   double lastXd = 2147483647.0, lastYd = 2147483647.0;
   int n = 0;
-  const double d[9] = {d0, d1, d2, d3, d4, d5, d6, d7, d8};
   TBlock block;
   std::int32_t blockStart = 0, blockEnd = 0;  // the points in block
   for (std::int32_t j = 0; j < count; ++j) {
@@ -431,10 +425,10 @@ int TSphericalPrj::ProjectPointList(const TLLPointList& list, TProjectionCache& 
   buffers.Reserve(static_cast<std::size_t>(data.Count) + 1);
   const T3DPoint* p = data.Points.data();
   if (RadiusPixels < 0x1p50L)
-    return ProjectCache<true>(p, data.Count, viewMatrix_, RadiusPixels, CenterX, CenterY,
-                              buffers.Points.data());
-  return ProjectCache<false>(p, data.Count, viewMatrix_, RadiusPixels, CenterX, CenterY,
-                             buffers.Points.data());
+    return ProjectCache<true>(p, data.Count, viewMatrix_, viewDouble_, cacheError_, RadiusPixels,
+                              CenterX, CenterY, buffers.Points.data());
+  return ProjectCache<false>(p, data.Count, viewMatrix_, viewDouble_, cacheError_, RadiusPixels,
+                             CenterX, CenterY, buffers.Points.data());
 }
 
 bool TSphericalPrj::RectVisible(const TRect& rect, std::uint8_t& clipCode) {

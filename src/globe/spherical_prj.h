@@ -70,7 +70,8 @@ class TSphericalPrj : public TPrjModel {
   // rows in doubles may lie from the same in extended precision.
   double viewDouble_[9] = {};
   double earthError_[3] = {};
-  int trigShift_ = 20;  // 32 - log2(sets)
+  double cacheError_[3] = {};  // the same for a cached point (32-bit coordinates)
+  int trigShift_ = 20;         // 32 - log2(sets)
   std::uint32_t trigLookups_ = 0, trigMisses_ = 0;
   // The longitude and latitude of the last LLToXY: lines along a meridian or
   // a parallel, and the corners of a rectangle, repeat one of them.
