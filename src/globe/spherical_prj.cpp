@@ -351,6 +351,15 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, const
   int n = 0;
   TBlock block;
   std::int32_t blockStart = 0, blockEnd = 0;  // the points in block
+  // A distance in doubles clearly off one pixel, so that it decides the
+  // dropping as the extended one would.
+  const auto offOne = [](double distance, double step) {
+    return (distance > 1 + step) | (distance < 1 - step);
+  };
+  const auto pixel = [&](int k) {
+    return TLLPoint{Wrap32(static_cast<std::int64_t>(block.rx[k]) + cx),
+                    Wrap32(static_cast<std::int64_t>(block.ry[k]) + cy)};
+  };
   for (std::int32_t j = 0; j < count; ++j) {
     const T3DPoint& q = p[j];
     if constexpr (Small) {
@@ -360,24 +369,44 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, const
         MultiplyBlock(p + j, blockEnd - j, d, errDepth, halfX, halfY, block);
       }
       const int k = j - blockStart;
+      // Two points a step where both are in the block and everything about
+      // them is sure: whether the second is kept depends on the first only
+      // through a choice between two distances made beside each other.
+      if (j + 1 < blockEnd) {
+        const double ax = block.fx[k], ay = block.fy[k], bx = block.fx[k + 1], by = block.fy[k + 1];
+        const double lax = std::fabs(lastXd - ax), lay = std::fabs(lastYd - ay);
+        const double lbx = std::fabs(lastXd - bx), lby = std::fabs(lastYd - by);
+        const double abx = std::fabs(ax - bx), aby = std::fabs(ay - by);
+        const bool sure = (block.sure[k] != 0) & (block.sure[k + 1] != 0) & offOne(lax, stepX) &
+                          offOne(lay, stepY) & offOne(lbx, stepX) & offOne(lby, stepY) &
+                          offOne(abx, stepX) & offOne(aby, stepY);
+        if (sure) [[likely]] {
+          const bool keepA = (lax >= 1) | (lay >= 1);
+          const bool dropA = !keepA;
+          const bool keepB =
+              (keepA & ((abx >= 1) | (aby >= 1))) | (dropA & ((lbx >= 1) | (lby >= 1)));
+          out[n] = pixel(k);
+          n += keepA;
+          out[n] = pixel(k + 1);
+          n += keepB;
+          lastExact = lastExact & !(keepA | keepB);
+          lastIndex = keepB ? j + 1 : keepA ? j : lastIndex;
+          lastXd = keepB ? bx : keepA ? ax : lastXd;
+          lastYd = keepB ? by : keepA ? ay : lastYd;
+          ++j;
+          continue;
+        }
+      }
       const double fx = block.fx[k], fy = block.fy[k];
-      // The last point kept in doubles, within (errX, errY) of it: the point
-      // before when that was kept, so that the distance waits for nothing
-      // decided in the iteration before and the processor overlaps the
-      // points; otherwise made again (a double product is the same every
-      // time; an extended value's nearest double is within 2^-53 of it).
-      const double bx = lastXd, by = lastYd;
-      const double dx = std::fabs(bx - fx), dy = std::fabs(by - fy);
+      const double dx = std::fabs(lastXd - fx), dy = std::fabs(lastYd - fy);
       // Combined without branches: all but a few points pass.
-      const bool sure = (block.sure[k] != 0) & ((dx > 1 + stepX) | (dx < 1 - stepX)) &
-                        ((dy > 1 + stepY) | (dy < 1 - stepY));
+      const bool sure = (block.sure[k] != 0) & offOne(dx, stepX) & offOne(dy, stepY);
       if (sure) [[likely]] {
         // A point within a pixel of the last one is dropped. Without a
         // branch (the entry is overwritten by the next point kept): in a
         // detailed coastline about every other point goes either way.
         const bool keep = (dx >= 1) | (dy >= 1);
-        out[n] = {Wrap32(static_cast<std::int64_t>(block.rx[k]) + cx),
-                  Wrap32(static_cast<std::int64_t>(block.ry[k]) + cy)};
+        out[n] = pixel(k);
         n += keep;
         lastExact = lastExact & !keep;
         lastIndex = keep ? j : lastIndex;

@@ -254,6 +254,24 @@ TEST(SphereCache, HalfPixelsAndOnePixelStepsFollowExtendedPrecision) {
   }
 }
 
+// A point dropped between the last one kept and one a hair off one pixel
+// from it: the distance that decides the second skips the first, and must
+// follow extended precision too (a third of a pixel a unit, a hair more or
+// less, is not held by a double).
+TEST(SphereCache, AStepOverADroppedPointFollowsExtendedPrecision) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  prj.SetView(0, 0, 1.0L / 5400000, 0);
+  prj.RadiusPixels = 1000;
+  for (const long double scale : {1.0L / 3 + 0x1p-62L, 1.0L / 3 - 0x1p-62L}) {
+    prj.SetViewMatrix({scale, 0, 0, 0, scale, 0, 0, 0, 1});
+    // The last point lands on pixel 1 or 2 as the one before is dropped or kept.
+    const std::vector<T3DPoint> alongX{{0, 0, -5}, {0, 0, -5}, {1, 0, -5}, {3, 0, -5}, {5, 0, -5}};
+    const std::vector<T3DPoint> alongY{{0, 0, -5}, {0, 0, -5}, {0, 1, -5}, {0, 3, -5}, {0, 5, -5}};
+    for (const auto& points : {alongX, alongY}) ExpectSameAsPlain(prj, points);
+  }
+}
+
 TEST(SphereCache, RandomViewsAndCoastlinesFollowExtendedPrecision) {
   test::FakeProjectionHost host;
   TSphericalPrj prj(host);
