@@ -346,7 +346,9 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, const
   long double lastX = 2147483647.0L, lastY = 2147483647.0L;
   bool lastExact = true;
   std::int32_t lastIndex = 0;
-  // The point before, in doubles, when it was kept (the usual case).
+  // The last point kept in doubles, within (errX, errY) of it: its double
+  // product, or the nearest double of its extended value. Carried along, so
+  // that no point waits for the last kept one to be multiplied again.
   double lastXd = 2147483647.0, lastYd = 2147483647.0;
   int n = 0;
   TBlock block;
