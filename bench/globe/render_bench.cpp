@@ -65,8 +65,12 @@ class TCapture : public TNullCanvas {
   void SetPen(const TPenSpec& pen) override { calls.emplace_back(pen); }
   void SetPenColor(TColor color) override { calls.emplace_back(TPenSpec{color}); }
   void SetBrush(const TBrushSpec& brush) override { calls.emplace_back(brush); }
-  void Polygon(const TPoint* p, int n) override { calls.emplace_back(Shape{true, Points(p, n)}); }
-  void Polyline(const TPoint* p, int n) override { calls.emplace_back(Shape{false, Points(p, n)}); }
+  void Polygon(const TPoint* p, int n) override {
+    calls.emplace_back(Shape{true, Points(p, n), {p, p + n}});
+  }
+  void Polyline(const TPoint* p, int n) override {
+    calls.emplace_back(Shape{false, Points(p, n), {p, p + n}});
+  }
   void Ellipse(int x1, int y1, int x2, int y2) override {
     calls.emplace_back(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)).normalized());
   }
@@ -84,6 +88,7 @@ class TCapture : public TNullCanvas {
   struct Shape {
     bool closed;
     std::vector<QPoint> points;
+    std::vector<TPoint> engine;  // the same as the engine hands them over
   };
   struct Fill {
     QRect rect;
@@ -290,12 +295,11 @@ void BM_CanvasReplay(benchmark::State& state) {
         } else if (const auto* b = std::get_if<TBrushSpec>(&call)) {
           c.SetBrush(*b);
         } else if (const auto* shape = std::get_if<TCapture::Shape>(&call)) {
-          std::vector<TPoint> points;
-          for (const QPoint& q : shape->points) points.push_back({q.x(), q.y()});
+          const int n = static_cast<int>(shape->engine.size());
           if (shape->closed)
-            c.Polygon(points.data(), static_cast<int>(points.size()));
+            c.Polygon(shape->engine.data(), n);
           else
-            c.Polyline(points.data(), static_cast<int>(points.size()));
+            c.Polyline(shape->engine.data(), n);
         } else if (const auto* fill = std::get_if<TCapture::Fill>(&call)) {
           c.FillRect({fill->rect.left(), fill->rect.top(), fill->rect.right() + 1,
                       fill->rect.bottom() + 1});
