@@ -246,7 +246,7 @@ void TGlobeLayer::Render() {
     constexpr std::size_t kAhead = 4;
     for (std::size_t i = 0; i < objects_.size(); ++i) {
       if (i + 2 * kAhead < objects_.size()) __builtin_prefetch(objects_[i + 2 * kAhead].get());
-      if (i + kAhead < objects_.size()) objects_[i + kAhead]->Prefetch();
+      if (i + kAhead < objects_.size()) objects_[i + kAhead]->Prefetch(viewChanged);
       TGlobeObject& object = *objects_[i];
       std::uint8_t& state = object.ObjectState;
       if (viewChanged || (state & OS_RECALC_EXTENT)) {

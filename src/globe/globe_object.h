@@ -44,8 +44,9 @@ class TGlobeObject : public TGlobePersistant {
   virtual bool PtInObject(GlobeUnit lon, GlobeUnit lat);
   // Asks the processor to fetch what the next visibility test and drawing
   // of the object read, a few objects ahead of the layer's paint: the
-  // objects lie apart in memory and a map has thousands. Changes nothing.
-  virtual void Prefetch() const {}
+  // objects lie apart in memory and a map has thousands. After a view
+  // change (viewChanged) the whole object is read. Changes nothing.
+  virtual void Prefetch(bool viewChanged) const { (void)viewChanged; }
 
   // The object must be recomputed and the picture redrawn.
   void Changed();

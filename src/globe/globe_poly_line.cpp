@@ -44,12 +44,16 @@ bool TGlobePolyLine::CalcVisible() {
   return Globe().PrjModel().RectVisibleKept(Extent, ClipCode, ProjectionCache.Extent);
 }
 
-void TGlobePolyLine::Prefetch() const {
-  // The object up to its extent's corners, and the start of its kept points.
+void TGlobePolyLine::Prefetch(bool viewChanged) const {
+  // The object up to its extent's corners, or all of it when its extent is
+  // to be made again; the start of its kept points when it was on screen
+  // (an object seldom goes from the hidden side to the screen in one step).
   const char* from = reinterpret_cast<const char*>(this);
-  const char* to = reinterpret_cast<const char*>(&ProjectionCache.Extent.Corners[4]);
+  const char* to = viewChanged ? from + sizeof(TGlobePolyLine)
+                               : reinterpret_cast<const char*>(&ProjectionCache.Extent.Corners[4]);
   for (const char* line = from; line < to; line += 64) __builtin_prefetch(line);
-  if (ProjectionCache.Decimated) __builtin_prefetch(ProjectionCache.Decimated->Points.data());
+  if ((ObjectState & OS_ON_SCREEN) && ProjectionCache.Decimated)
+    __builtin_prefetch(ProjectionCache.Decimated->Points.data());
 }
 
 void TGlobePolyLine::Render() {
@@ -130,9 +134,9 @@ void TGlobePolygon::SetAttribute(int index, TGlobeAttribute* attribute) {
   TGlobePolyLine::SetAttribute(index, attribute);
 }
 
-void TGlobePolygon::Prefetch() const {
-  TGlobePolyLine::Prefetch();
-  __builtin_prefetch(&Brush);
+void TGlobePolygon::Prefetch(bool viewChanged) const {
+  TGlobePolyLine::Prefetch(viewChanged);
+  if (ObjectState & OS_ON_SCREEN) __builtin_prefetch(&Brush);
 }
 
 void TGlobePolygon::Render() {

@@ -25,7 +25,7 @@ class TGlobePolyLine : public TGlobeObject {
   // Within a pixel of one of the segments.
   bool PtInObject(GlobeUnit lon, GlobeUnit lat) override;
 
-  void Prefetch() const override;
+  void Prefetch(bool viewChanged) const override;
 
   // What a paint reads first, near the object's start.
   TGlobePen* Pen = nullptr;
@@ -56,7 +56,7 @@ class TGlobePolygon : public TGlobePolyLine {
   void Render() override;
   // Inside by the even-odd rule.
   bool PtInObject(GlobeUnit lon, GlobeUnit lat) override;
-  void Prefetch() const override;
+  void Prefetch(bool viewChanged) const override;
 
   TGlobeBrush* Brush = nullptr;
 };

@@ -44,6 +44,16 @@ bool TGlobeText::ProjectPoint(int slot, TLLPoint p, int index) {
   return Globe().PrjModel().LLToXYKept(p, (*kept_)[static_cast<std::size_t>(slot)], index);
 }
 
+void TGlobeText::Prefetch(bool) const {
+  // The object and what it keeps of its corners and location.
+  const char* self = reinterpret_cast<const char*>(this);
+  for (std::size_t at = 0; at < sizeof(TGlobeText); at += 64) __builtin_prefetch(self + at);
+  if (kept_) {
+    const char* kept = reinterpret_cast<const char*>(kept_.get());
+    for (std::size_t at = 0; at < sizeof(*kept_); at += 64) __builtin_prefetch(kept + at);
+  }
+}
+
 bool TGlobeText::Anchor(TPoint& p) {
   if (!ProjectLocation()) return false;
   p = Globe().PrjModel().Point(0);

@@ -20,6 +20,7 @@ class TGlobeText : public TGlobeObject {
   void Render() override;
   // A square of the font height east and south of Location.
   void CalcExtent() override;
+  void Prefetch(bool viewChanged) const override;
 
   TGlobeFont* Font = nullptr;
 
