@@ -46,14 +46,19 @@ bool TGlobePolyLine::CalcVisible() {
 
 void TGlobePolyLine::Prefetch(bool viewChanged) const {
   // The object up to its extent's corners, or all of it when its extent is
-  // to be made again; the start of its kept points when it was on screen
+  // to be made again; its kept points when it was on screen
   // (an object seldom goes from the hidden side to the screen in one step).
   const char* from = reinterpret_cast<const char*>(this);
   const char* to = viewChanged ? from + sizeof(TGlobePolyLine)
                                : reinterpret_cast<const char*>(&ProjectionCache.Extent.Corners[4]);
   for (const char* line = from; line < to; line += 64) __builtin_prefetch(line);
-  if ((ObjectState & OS_ON_SCREEN) && ProjectionCache.Decimated)
-    __builtin_prefetch(ProjectionCache.Decimated->Points.data());
+  if ((ObjectState & OS_ON_SCREEN) && ProjectionCache.Decimated) {
+    // Up to 1 KB: most lines keep fewer points; longer ones are streamed.
+    const std::vector<T3DPoint>& kept = ProjectionCache.Decimated->Points;
+    const char* start = reinterpret_cast<const char*>(kept.data());
+    const std::size_t bytes = std::min<std::size_t>(kept.size() * sizeof(T3DPoint), 1024);
+    for (std::size_t at = 0; at < bytes; at += 64) __builtin_prefetch(start + at);
+  }
 }
 
 void TGlobePolyLine::Render() {
