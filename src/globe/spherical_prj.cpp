@@ -95,7 +95,7 @@ void TSphericalPrj::SinCosGU(GlobeUnit angle, long double& sin, long double& cos
   }
 }
 
-bool TSphericalPrj::LLToXY(GlobeUnit lon, GlobeUnit lat, int index) {
+void TSphericalPrj::SinCosLast(GlobeUnit lon, GlobeUnit lat) {
   for (auto [angle, last] : {std::pair{lon, &lastLon_}, std::pair{lat, &lastLat_}}) {
     if (!last->valid || last->angle != angle) {
       SinCosGU(angle, last->sin, last->cos);
@@ -103,6 +103,10 @@ bool TSphericalPrj::LLToXY(GlobeUnit lon, GlobeUnit lat, int index) {
       last->valid = true;
     }
   }
+}
+
+bool TSphericalPrj::LLToXY(GlobeUnit lon, GlobeUnit lat, int index) {
+  SinCosLast(lon, lat);
   return Project(lastLon_.sin, lastLon_.cos, lastLat_.sin, lastLat_.cos, index);
 }
 
@@ -152,9 +156,9 @@ bool TSphericalPrj::ProjectEarth(long double x, long double y, long double z, in
 bool TSphericalPrj::LLToXYKept(TLLPoint p, TPointMemo& memo, int index) {
   constexpr std::uint8_t kEarth = 1;
   if (memo.Kind != kEarth || !(memo.Point == p)) {
-    long double sinLon, cosLon, sinLat, cosLat;
-    SinCosGU(p.X, sinLon, cosLon);
-    SinCosGU(p.Y, sinLat, cosLat);
+    SinCosLast(p.X, p.Y);  // a label's corners share their angles in pairs
+    const long double sinLon = lastLon_.sin, cosLon = lastLon_.cos;
+    const long double sinLat = lastLat_.sin, cosLat = lastLat_.cos;
     const long double r = EARTH_RADIUS;
     memo = {p, kEarth, r * cosLat * cosLon, r * sinLat, r * cosLat * sinLon};
     memo.Near[0] = static_cast<double>(memo.A);
@@ -286,7 +290,7 @@ struct TBlock {
   std::int64_t sure[kBlock];
 };
 
-__attribute__((target_clones("arch=x86-64-v3", "default"))) void MultiplyBlock(
+__attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void MultiplyBlock(
     const T3DPoint* __restrict p, int m, const double* __restrict d, double errDepth, double halfX,
     double halfY, TBlock& __restrict out) {
   // Adding and taking away 1.5 * 2^52 rounds to the nearest integer, ties to

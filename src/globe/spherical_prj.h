@@ -73,8 +73,10 @@ class TSphericalPrj : public TPrjModel {
   double cacheError_[3] = {};  // the same for a cached point (32-bit coordinates)
   int trigShift_ = 20;         // 32 - log2(sets)
   std::uint32_t trigLookups_ = 0, trigMisses_ = 0;
-  // The longitude and latitude of the last LLToXY: lines along a meridian or
-  // a parallel, and the corners of a rectangle, repeat one of them.
+  // The longitude and latitude of the last point projected afresh: lines
+  // along a meridian or a parallel, and the corners of a rectangle, repeat
+  // one of them. SinCosLast makes them those of a point.
+  void SinCosLast(GlobeUnit lon, GlobeUnit lat);
   TrigEntry lastLon_, lastLat_;
 };
 
