@@ -34,9 +34,12 @@ class TProjectionHost {
 // kind of model, and is made afresh when either differs.
 struct TPointMemo {
   TLLPoint Point;
-  std::uint8_t Kind = 0;  // 0: nothing kept
+  // 0: nothing kept; 1 and 3: the sphere's, 2: the Mercator map's.
+  std::uint8_t Kind = 0;
   long double A = 0, B = 0, C = 0;
-  double Near[3] = {};  // the nearest doubles of A, B and C, where a model uses them
+  // The nearest doubles of A, B and C, or (the sphere's kind 3) coordinates
+  // made in doubles alone.
+  double Near[3] = {};
 };
 
 // The sines and cosines of a rectangle's west, east, south and north edges,

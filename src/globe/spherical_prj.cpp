@@ -15,6 +15,15 @@ struct EarthPoint {
   long double x, y, z;
 };
 
+// The angle of a GlobeUnit in doubles. A point's earth coordinates made
+// from it with the double sine and cosine lie within 2^-19.7 GlobeUnits of
+// the extended ones in each coordinate: the angle (at most 2^31 units, below
+// 6.94) is within 2^-49.2 of the extended one, so each sine and cosine is
+// within 2^-49.2 plus two units in the last place (2^-52) of the extended
+// one, and the radius (below 2^28.21) times two of them, rounded twice, is
+// within 2^28.21 * 2^-47.91.
+constexpr double kRadiansPerGU = static_cast<double>(RADIANS_PER_GU);
+
 EarthPoint ToEarth(GlobeUnit lon, GlobeUnit lat) {
   long double sinLon, cosLon, sinLat, cosLat;
   SinCos(lon * RADIANS_PER_GU, sinLon, cosLon);
@@ -56,6 +65,10 @@ void TSphericalPrj::SetViewMatrix(const TMatrix3& m) {
   // where T = sum |P_i| |row_i| < 2^28.21 * sum |row_i|. 2^-21 * sum |row_i|
   // leaves a factor of 2.7 to spare.
   //
+  // An earth point made in doubles alone (see kRadiansPerGU) lies within
+  // 2^-19.7 of the extended one in each coordinate, which adds 2^-19.7 * sum |row_i| to the above:
+  // 2^-18 * sum |row_i| leaves a factor of 2.8 to spare.
+  //
   // A cached point (32-bit coordinates) and the row in doubles: the double
   // sum of three products is within 4.01 * 2^-53 * T of the exact value and
   // the extended sum within 3.01 * 2^-64 * T, where T = sum |P_i| |row_i| <
@@ -65,6 +78,7 @@ void TSphericalPrj::SetViewMatrix(const TMatrix3& m) {
     const std::size_t k = 3 * static_cast<std::size_t>(r);
     const long double t = std::fabs(m[k]) + std::fabs(m[k + 1]) + std::fabs(m[k + 2]);
     earthError_[r] = static_cast<double>(t) * 0x1p-21;
+    nearError_[r] = static_cast<double>(t) * 0x1p-18;
     cacheError_[r] = static_cast<double>(t) * 0x1p-17;
   }
 }
@@ -117,20 +131,20 @@ bool TSphericalPrj::Project(long double sinLon, long double cosLon, long double 
 }
 
 inline TSphericalPrj::TVerdict TSphericalPrj::ProjectDoubles(double x, double y, double z,
-                                                             int index) {
+                                                             int index, const double* error) {
   // Doubles decide where they provably give what extended precision would:
   // the depth clearly on one side of 0, the offsets clearly off a half pixel.
   const double* v = viewDouble_;
   const double depth = x * v[6] + y * v[7] + z * v[8];
-  if (depth > earthError_[2]) return TVerdict::Hidden;
-  if (depth < -earthError_[2]) {
+  if (depth > error[2]) return TVerdict::Hidden;
+  if (depth < -error[2]) {
     const double fx = x * v[0] + y * v[1] + z * v[2];
     const double fy = x * v[3] + y * v[4] + z * v[5];
     // Adding and taking away 1.5 * 2^52 rounds to the nearest integer (ties
     // to even) below 2^51.
     constexpr double kRound = 6755399441055744.0;
     const double rx = (fx + kRound) - kRound, ry = (fy + kRound) - kRound;
-    if (std::fabs(fx - rx) < 0.5 - earthError_[0] && std::fabs(fy - ry) < 0.5 - earthError_[1] &&
+    if (std::fabs(fx - rx) < 0.5 - error[0] && std::fabs(fy - ry) < 0.5 - error[1] &&
         std::fabs(fx) < 0x1p50 && std::fabs(fy) < 0x1p50) {
       Point(index) = {Wrap32(static_cast<std::int64_t>(rx) + CenterX),
                       Wrap32(static_cast<std::int64_t>(ry) + CenterY)};
@@ -141,8 +155,8 @@ inline TSphericalPrj::TVerdict TSphericalPrj::ProjectDoubles(double x, double y,
 }
 
 bool TSphericalPrj::ProjectEarth(long double x, long double y, long double z, int index) {
-  const TVerdict verdict =
-      ProjectDoubles(static_cast<double>(x), static_cast<double>(y), static_cast<double>(z), index);
+  const TVerdict verdict = ProjectDoubles(static_cast<double>(x), static_cast<double>(y),
+                                          static_cast<double>(z), index, earthError_);
   if (verdict != TVerdict::Undecided) return verdict == TVerdict::Shown;
   const TMatrix3& m = viewMatrix_;
   const long double depth = x * m[6] + y * m[7] + z * m[8];
@@ -154,8 +168,24 @@ bool TSphericalPrj::ProjectEarth(long double x, long double y, long double z, in
 }
 
 bool TSphericalPrj::LLToXYKept(TLLPoint p, TPointMemo& memo, int index) {
-  constexpr std::uint8_t kEarth = 1;
-  if (memo.Kind != kEarth || !(memo.Point == p)) {
+  // What the memo keeps of the point: its earth coordinates made in doubles
+  // (kNear), or in extended precision with their nearest doubles (kEarth).
+  constexpr std::uint8_t kEarth = 1, kNear = 3;  // the Mercator map keeps kind 2
+  if (!(memo.Point == p) || (memo.Kind != kEarth && memo.Kind != kNear)) {
+    // A new point (a label's corners after a zoom) is first tried with
+    // doubles alone, without the extended sines and cosines.
+    memo.Point = p;
+    memo.Kind = kNear;
+    const double lon = p.X * kRadiansPerGU, lat = p.Y * kRadiansPerGU;
+    const double cosLat = std::cos(lat), r = EARTH_RADIUS;
+    memo.Near[0] = r * cosLat * std::cos(lon);
+    memo.Near[1] = r * std::sin(lat);
+    memo.Near[2] = r * cosLat * std::sin(lon);
+  }
+  if (memo.Kind == kNear) {
+    const TVerdict verdict =
+        ProjectDoubles(memo.Near[0], memo.Near[1], memo.Near[2], index, nearError_);
+    if (verdict != TVerdict::Undecided) return verdict == TVerdict::Shown;
     SinCosLast(p.X, p.Y);  // a label's corners share their angles in pairs
     const long double sinLon = lastLon_.sin, cosLon = lastLon_.cos;
     const long double sinLat = lastLat_.sin, cosLat = lastLat_.cos;
@@ -165,7 +195,8 @@ bool TSphericalPrj::LLToXYKept(TLLPoint p, TPointMemo& memo, int index) {
     memo.Near[1] = static_cast<double>(memo.B);
     memo.Near[2] = static_cast<double>(memo.C);
   }
-  const TVerdict verdict = ProjectDoubles(memo.Near[0], memo.Near[1], memo.Near[2], index);
+  const TVerdict verdict =
+      ProjectDoubles(memo.Near[0], memo.Near[1], memo.Near[2], index, earthError_);
   if (verdict != TVerdict::Undecided) return verdict == TVerdict::Shown;
   return ProjectEarth(memo.A, memo.B, memo.C, index);
 }
@@ -509,9 +540,9 @@ bool TSphericalPrj::RectVisibleFrom(const TRect& rect, std::uint8_t& clipCode,
                                     const double (*corners)[3]) {
   int n = 0;
   for (int i = 0; i < 4; ++i) {
-    const TVerdict verdict = corners
-                                 ? ProjectDoubles(corners[i][0], corners[i][1], corners[i][2], n)
-                                 : TVerdict::Undecided;
+    const TVerdict verdict =
+        corners ? ProjectDoubles(corners[i][0], corners[i][1], corners[i][2], n, earthError_)
+                : TVerdict::Undecided;
     if (verdict == TVerdict::Shown) {
       ++n;
     } else if (verdict == TVerdict::Undecided) {

@@ -47,11 +47,15 @@ class TSphericalPrj : public TPrjModel {
                        const long double* cos, const double (*corners)[3]);
   // LLToXY from the earth coordinates.
   bool ProjectEarth(long double x, long double y, long double z, int index);
-  // What doubles decide of an earth point given by the nearest doubles of
-  // its coordinates: hidden, shown (its pixel written to entry index), or
-  // left to extended precision.
+  // What doubles decide of an earth point given in doubles within a known
+  // distance of its extended coordinates: hidden, shown (its pixel written
+  // to entry index), or left to extended precision. error holds, for each
+  // row of the view matrix, how far the point times the row in doubles may
+  // lie from the same in extended precision: earthError_ for the nearest
+  // doubles of the coordinates, nearError_ for coordinates made in doubles
+  // alone.
   enum class TVerdict { Hidden, Shown, Undecided };
-  TVerdict ProjectDoubles(double x, double y, double z, int index);
+  TVerdict ProjectDoubles(double x, double y, double z, int index, const double* error);
   // Sine and cosine of an angle in GlobeUnits, remembered: the same corner
   // and grid angles come back on every redraw (a map's thousands of objects
   // have a few angles each).
@@ -70,6 +74,7 @@ class TSphericalPrj : public TPrjModel {
   // rows in doubles may lie from the same in extended precision.
   double viewDouble_[9] = {};
   double earthError_[3] = {};
+  double nearError_[3] = {};
   double cacheError_[3] = {};  // the same for a cached point (32-bit coordinates)
   int trigShift_ = 20;         // 32 - log2(sets)
   std::uint32_t trigLookups_ = 0, trigMisses_ = 0;

@@ -491,6 +491,44 @@ TEST(SphereKept, AKeptCornerAHairOffHalfAPixelOrTheLimbFollowsExtendedPrecision)
   }
 }
 
+// A point projected for the first time is tried with its earth coordinates
+// made in doubles alone, which lie further from the extended ones than their
+// nearest doubles do: a pixel a hair off half a pixel (nearer than doubles
+// can tell) must still be the one extended precision gives.
+TEST(SphereKept, APointFirstTriedInDoublesAHairOffHalfAPixelFollowsExtendedPrecision) {
+  test::FakeProjectionHost host;
+  host.clip = {0, 0, 3000, 3000};
+  TSphericalPrj prj(host);
+  std::mt19937 random(29);
+  std::uniform_int_distribution<GlobeUnit> lon(-GU_90 / 10 * 9, GU_90 / 10 * 9);
+  std::uniform_int_distribution<GlobeUnit> lat(-GU_90 / 10 * 8, GU_90 / 10 * 8);
+  const long double r = EARTH_RADIUS;
+  int wrongInDoubles = 0;
+  for (int i = 0; i < 2000; ++i) {
+    const TLLPoint p{lon(random), lat(random)};
+    long double sinLon, cosLon, sinLat, cosLat;
+    SinCos(p.X * RADIANS_PER_GU, sinLon, cosLon);
+    SinCos(p.Y * RADIANS_PER_GU, sinLat, cosLat);
+    const long double x = r * cosLat * cosLon;  // in front: the depth is -x / r
+    const long double offset = 1000.5L + (i % 2 ? 0x1p-44L : -0x1p-44L);
+    prj.SetViewMatrix({offset / x, 0, 0, 0, 0, 0, -1.0L / r, 0, 0});
+    TLLPoint expected;
+    ASSERT_TRUE(PlainLLToXY(prj, p.X, p.Y, expected));
+    TPointMemo memo;
+    ASSERT_TRUE(prj.LLToXYKept(p, memo, 0)) << i;
+    ASSERT_EQ(prj.Point(0), expected) << i;
+    ASSERT_TRUE(prj.LLToXYKept(p, memo, 0)) << i;  // and from what it kept
+    ASSERT_EQ(prj.Point(0), expected) << i;
+    // What doubles alone would round to.
+    const double angleLon = p.X * static_cast<double>(RADIANS_PER_GU);
+    const double angleLat = p.Y * static_cast<double>(RADIANS_PER_GU);
+    const double inDoubles = static_cast<double>(r) * std::cos(angleLat) * std::cos(angleLon) *
+                             static_cast<double>(offset / x);
+    wrongInDoubles += std::llrint(inDoubles) != std::llrint(offset);
+  }
+  EXPECT_GT(wrongInDoubles, 100);  // the trap is real
+}
+
 }  // namespace
 }  // namespace meridex
 
