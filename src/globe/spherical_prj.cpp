@@ -1,6 +1,9 @@
 #include "globe/spherical_prj.h"
 
+#include <emmintrin.h>
+
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -309,37 +312,71 @@ inline long double Dot(const T3DPoint& p, const long double* row) {
   return x * row[0] + y * row[1] + z * row[2];
 }
 
-// The doubles of up to kBlock cached points: the pixel offsets, their
-// nearest integers, and whether the point is clearly in front with neither
-// offset near a half pixel. Compiled also for processors with AVX2 (picked
-// at run time), which do several points at once; the results are used only
-// where they provably decide what the extended arithmetic would, so both
-// versions give the same pixels.
+// The doubles of up to kBlock cached points, made several points at a time
+// (compiled also for processors with AVX2 and AVX-512, picked at run time):
+// each point's pixel offsets and its pixel, whether it is clearly in front
+// with neither offset near a half pixel, and, for each point and the next,
+// whether they lie a pixel or more apart and whether that distance is
+// clearly off one pixel. The results are used only where they provably
+// decide what the extended arithmetic would, so every version gives the
+// same pixels.
 constexpr int kBlock = 256;
 struct TBlock {
-  double fx[kBlock], fy[kBlock], rx[kBlock], ry[kBlock];
+  alignas(16) double f[kBlock][2];  // x, y
+  struct {
+    std::int32_t X, Y;
+  } pixel[kBlock];  // left as it is made: the block is not cleared first
   std::int64_t sure[kBlock];
+  std::int64_t pairSure[kBlock];  // points k and k + 1 sure, and their distance
+  std::int64_t nextFar[kBlock];   // all bits set when k + 1 is a pixel or more from k
 };
+
+// A distance in doubles clearly off one pixel, so that it decides the
+// dropping as the extended one would.
+inline bool OffOne(double distance, double step) {
+  return (distance > 1 + step) | (distance < 1 - step);
+}
 
 __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void MultiplyBlock(
     const T3DPoint* __restrict p, int m, const double* __restrict d, double errDepth, double halfX,
-    double halfY, TBlock& __restrict out) {
-  // Adding and taking away 1.5 * 2^52 rounds to the nearest integer, ties to
-  // even, for offsets below 2^51 pixels.
+    double halfY, double stepX, double stepY, std::int64_t cx, std::int64_t cy,
+    TBlock& __restrict out) {
+  // Adding 1.5 * 2^52 rounds to the nearest integer, ties to even, for
+  // offsets below 2^51 pixels: the integer is then the low bits of the sum,
+  // and taking 1.5 * 2^52 away again gives it as a double.
   constexpr double kRound = 6755399441055744.0;
   for (int k = 0; k < m; ++k) {
     const double x = p[k].X, y = p[k].Y, z = p[k].Z;
     const double depth = x * d[6] + y * d[7] + z * d[8];
     const double fx = x * d[0] + y * d[1] + z * d[2];
     const double fy = x * d[3] + y * d[4] + z * d[5];
-    const double rx = (fx + kRound) - kRound, ry = (fy + kRound) - kRound;
-    out.fx[k] = fx;
-    out.fy[k] = fy;
-    out.rx[k] = rx;
-    out.ry[k] = ry;
+    const double sx = fx + kRound, sy = fy + kRound;
+    const double rx = sx - kRound, ry = sy - kRound;
+    out.f[k][0] = fx;
+    out.f[k][1] = fy;
+    // The pixel wraps as the 32-bit coordinates do.
+    out.pixel[k] = {
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(sx)) +
+                                  static_cast<std::uint32_t>(cx)),
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(sy)) +
+                                  static_cast<std::uint32_t>(cy))};
     out.sure[k] = (depth < -errDepth) & (std::fabs(fx - rx) < halfX) & (std::fabs(fy - ry) < halfY);
   }
+  for (int k = 0; k + 1 < m; ++k) {
+    const double dx = std::fabs(out.f[k + 1][0] - out.f[k][0]);
+    const double dy = std::fabs(out.f[k + 1][1] - out.f[k][1]);
+    out.nextFar[k] = -std::int64_t{(dx >= 1) | (dy >= 1)};
+    out.pairSure[k] = out.sure[k] & out.sure[k + 1] & OffOne(dx, stepX) & OffOne(dy, stepY);
+  }
 }
+
+// The lanes of a where mask is set, else those of b.
+inline __m128d Select(__m128d mask, __m128d a, __m128d b) {
+  return _mm_or_pd(_mm_and_pd(mask, a), _mm_andnot_pd(mask, b));
+}
+
+// Both lanes set where either is.
+inline __m128d EitherLane(__m128d mask) { return _mm_or_pd(mask, _mm_shuffle_pd(mask, mask, 1)); }
 
 // The cached points times the view matrix, into out; returns the count.
 //
@@ -354,7 +391,7 @@ __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) vo
 //
 // Small: the radius is below 2^50 pixels (always, within the scale limits),
 // so offsets (all within the radius, or pushed onto it) round without a
-// range check, also by adding and taking away 1.5 * 2^52.
+// range check, also by adding 1.5 * 2^52.
 //
 // d is the matrix in doubles and err how far a cached point times each of its
 // rows in doubles may lie from the same in extended precision (both made
@@ -381,74 +418,70 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, const
   long double lastX = 2147483647.0L, lastY = 2147483647.0L;
   bool lastExact = true;
   std::int32_t lastIndex = 0;
-  // The last point kept in doubles, within (errX, errY) of it: its double
-  // product, or the nearest double of its extended value. Carried along, so
-  // that no point waits for the last kept one to be multiplied again.
-  double lastXd = 2147483647.0, lastYd = 2147483647.0;
+  // The last point kept in doubles (x, y), within (errX, errY) of it: its
+  // double product, or the nearest doubles of its extended value. Carried
+  // along, so that no point waits for the last kept one to be multiplied
+  // again.
+  __m128d last = _mm_set1_pd(2147483647.0);
+  // Distances in this band around one pixel are not clearly off it.
+  const __m128d nearLow = _mm_set_pd(1 - stepY, 1 - stepX);
+  const __m128d nearHigh = _mm_set_pd(1 + stepY, 1 + stepX);
+  const __m128d one = _mm_set1_pd(1);
+  const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(INT64_MAX));
+  const auto distance = [&](__m128d f) { return _mm_and_pd(_mm_sub_pd(last, f), magnitude); };
+  const auto nearOne = [&](__m128d dist) {
+    return _mm_and_pd(_mm_cmpge_pd(dist, nearLow), _mm_cmple_pd(dist, nearHigh));
+  };
   int n = 0;
   TBlock block;
   std::int32_t blockStart = 0, blockEnd = 0;  // the points in block
-  // A distance in doubles clearly off one pixel, so that it decides the
-  // dropping as the extended one would.
-  const auto offOne = [](double distance, double step) {
-    return (distance > 1 + step) | (distance < 1 - step);
-  };
-  const auto pixel = [&](int k) {
-    return TLLPoint{Wrap32(static_cast<std::int64_t>(block.rx[k]) + cx),
-                    Wrap32(static_cast<std::int64_t>(block.ry[k]) + cy)};
-  };
   for (std::int32_t j = 0; j < count; ++j) {
     const T3DPoint& q = p[j];
     if constexpr (Small) {
       if (j >= blockEnd) {
         blockStart = j;
         blockEnd = j + std::min<std::int32_t>(kBlock, count - j);
-        MultiplyBlock(p + j, blockEnd - j, d, errDepth, halfX, halfY, block);
+        MultiplyBlock(p + j, blockEnd - j, d, errDepth, halfX, halfY, stepX, stepY, cx, cy, block);
       }
       const int k = j - blockStart;
       // Two points a step where both are in the block and everything about
       // them is sure: whether the second is kept depends on the first only
       // through a choice between two distances made beside each other.
+      // Without branches: in a detailed coastline about every other point
+      // is dropped (it lies within a pixel of the last one kept).
       if (j + 1 < blockEnd) {
-        const double ax = block.fx[k], ay = block.fy[k], bx = block.fx[k + 1], by = block.fy[k + 1];
-        const double lax = std::fabs(lastXd - ax), lay = std::fabs(lastYd - ay);
-        const double lbx = std::fabs(lastXd - bx), lby = std::fabs(lastYd - by);
-        const double abx = std::fabs(ax - bx), aby = std::fabs(ay - by);
-        const bool sure = (block.sure[k] != 0) & (block.sure[k + 1] != 0) & offOne(lax, stepX) &
-                          offOne(lay, stepY) & offOne(lbx, stepX) & offOne(lby, stepY) &
-                          offOne(abx, stepX) & offOne(aby, stepY);
-        if (sure) [[likely]] {
-          const bool keepA = (lax >= 1) | (lay >= 1);
-          const bool dropA = !keepA;
-          const bool keepB =
-              (keepA & ((abx >= 1) | (aby >= 1))) | (dropA & ((lbx >= 1) | (lby >= 1)));
-          out[n] = pixel(k);
-          n += keepA;
-          out[n] = pixel(k + 1);
-          n += keepB;
-          lastExact = lastExact & !(keepA | keepB);
-          lastIndex = keepB ? j + 1 : keepA ? j : lastIndex;
-          lastXd = keepB ? bx : keepA ? ax : lastXd;
-          lastYd = keepB ? by : keepA ? ay : lastYd;
+        const __m128d a = _mm_load_pd(block.f[k]), b = _mm_load_pd(block.f[k + 1]);
+        const __m128d toA = distance(a), toB = distance(b);
+        if ((_mm_movemask_pd(_mm_or_pd(nearOne(toA), nearOne(toB))) == 0) &
+            (block.pairSure[k] != 0)) [[likely]] {
+          const __m128d keepA = EitherLane(_mm_cmpge_pd(toA, one));
+          const __m128d nextFar = _mm_castsi128_pd(_mm_set1_epi64x(block.nextFar[k]));
+          const __m128d keepB = Select(keepA, nextFar, EitherLane(_mm_cmpge_pd(toB, one)));
+          const int keptA = _mm_movemask_pd(keepA) & 1, keptB = _mm_movemask_pd(keepB) & 1;
+          out[n] = {block.pixel[k].X, block.pixel[k].Y};
+          n += keptA;
+          out[n] = {block.pixel[k + 1].X, block.pixel[k + 1].Y};
+          n += keptB;
+          last = Select(keepB, b, Select(keepA, a, last));
+          lastExact = lastExact & !(keptA | keptB);
+          // With masks: a branch here would guess wrong about every other pair.
+          const std::int32_t maskA = -keptA, maskB = -keptB;
+          lastIndex = ((j + 1) & maskB) | (~maskB & ((j & maskA) | (~maskA & lastIndex)));
           ++j;
           continue;
         }
       }
-      const double fx = block.fx[k], fy = block.fy[k];
-      const double dx = std::fabs(lastXd - fx), dy = std::fabs(lastYd - fy);
-      // Combined without branches: all but a few points pass.
-      const bool sure = (block.sure[k] != 0) & offOne(dx, stepX) & offOne(dy, stepY);
-      if (sure) [[likely]] {
-        // A point within a pixel of the last one is dropped. Without a
-        // branch (the entry is overwritten by the next point kept): in a
-        // detailed coastline about every other point goes either way.
-        const bool keep = (dx >= 1) | (dy >= 1);
-        out[n] = pixel(k);
-        n += keep;
-        lastExact = lastExact & !keep;
-        lastIndex = keep ? j : lastIndex;
-        lastXd = keep ? fx : lastXd;
-        lastYd = keep ? fy : lastYd;
+      const __m128d a = _mm_load_pd(block.f[k]);
+      const __m128d toA = distance(a);
+      if ((_mm_movemask_pd(nearOne(toA)) == 0) & (block.sure[k] != 0)) [[likely]] {
+        const __m128d keep = EitherLane(_mm_cmpge_pd(toA, one));
+        const int kept = _mm_movemask_pd(keep) & 1;
+        out[n] = {block.pixel[k].X, block.pixel[k].Y};
+        n += kept;
+        last = Select(keep, a, last);
+        lastExact = lastExact & !kept;
+        const std::int32_t mask = -kept;
+        lastIndex = (j & mask) | (~mask & lastIndex);
         continue;
       }
     }
@@ -476,8 +509,7 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, const
     out[n++] = {Wrap32(round(fx) + cx), Wrap32(round(fy) + cy)};
     lastX = fx;
     lastY = fy;
-    lastXd = static_cast<double>(fx);
-    lastYd = static_cast<double>(fy);
+    last = _mm_set_pd(static_cast<double>(fy), static_cast<double>(fx));
   }
   return n;
 }

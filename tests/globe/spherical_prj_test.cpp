@@ -272,6 +272,29 @@ TEST(SphereCache, AStepOverADroppedPointFollowsExtendedPrecision) {
   }
 }
 
+// A distance a hair below one pixel that doubles make a hair above it: the
+// scale, just below 1/117, has its nearest double above 1/117, so -1/117
+// and 116/117 lie 1 + 2^-52 apart in doubles but less than a pixel apart in
+// extended precision, and the second point is dropped.
+TEST(SphereCache, ADistanceThatDoublesRoundUpToOnePixelFollowsExtendedPrecision) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  prj.SetView(0, 0, 1.0L / 5400000, 0);
+  prj.RadiusPixels = 1000;
+  const long double scale = 1.0L / 117 - 0x1p-70L;
+  ASSERT_LT(116 * scale + scale, 1.0L);
+  const double inDoubles = static_cast<double>(scale);
+  ASSERT_GT(116 * inDoubles + inDoubles, 1.0);
+  prj.SetViewMatrix({scale, 0, 0, 0, scale, 0, 0, 0, 1});
+  const std::vector<T3DPoint> alongX{{-1, 0, -5}, {116, 0, -5}};
+  const std::vector<T3DPoint> alongY{{0, -1, -5}, {0, 116, -5}};
+  for (const auto& points : {alongX, alongY}) {
+    ExpectSameAsPlain(prj, points);
+    TProjectionCache cache = CacheOf(points);
+    EXPECT_EQ(prj.ProjectPointList(TLLPointList(), cache), 1);
+  }
+}
+
 TEST(SphereCache, RandomViewsAndCoastlinesFollowExtendedPrecision) {
   test::FakeProjectionHost host;
   TSphericalPrj prj(host);
