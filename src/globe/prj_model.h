@@ -42,15 +42,15 @@ struct TPointMemo {
   double Near[3] = {};
 };
 
-// The sines and cosines of a rectangle's west, east, south and north edges,
-// and the nearest doubles of its corners' earth coordinates (south-west,
-// north-east, south-east, north-west), for the rectangle they were computed
-// from.
+// The nearest doubles of a rectangle's corners' earth coordinates
+// (south-west, north-east, south-east, north-west), for the rectangle they
+// were computed from. The edges' sines and cosines are looked up again in
+// the few cases doubles do not decide: kept here, they would make every
+// object two cache lines longer.
 struct TRectMemo {
   TRect Rect;
   bool Valid = false;
-  double Corners[4][3] = {};  // first: each paint reads them, the rest seldom
-  long double Sin[4] = {}, Cos[4] = {};
+  double Corners[4][3] = {};
 };
 
 // What a globe object keeps of its projections between paints.

@@ -530,12 +530,7 @@ int TSphericalPrj::ProjectPointList(const TLLPointList& list, TProjectionCache& 
 }
 
 bool TSphericalPrj::RectVisible(const TRect& rect, std::uint8_t& clipCode) {
-  // The corners share two longitudes and two latitudes: their sines and
-  // cosines are computed once (the same values LLToXY would compute).
-  long double sin[4], cos[4];
-  const GlobeUnit edges[4] = {rect.Left, rect.Right, rect.Top, rect.Bottom};
-  for (int i = 0; i < 4; ++i) SinCosGU(edges[i], sin[i], cos[i]);
-  return RectVisibleFrom(rect, clipCode, sin, cos, nullptr);
+  return RectVisibleFrom(rect, clipCode, nullptr);
 }
 
 namespace {
@@ -547,15 +542,18 @@ constexpr int kCornerEdges[4][2] = {{0, 2}, {1, 3}, {1, 2}, {0, 3}};
 
 }  // namespace
 
+void TSphericalPrj::EdgeTrig(const TRect& rect, long double* sin, long double* cos) {
+  const GlobeUnit edges[4] = {rect.Left, rect.Right, rect.Top, rect.Bottom};
+  for (int i = 0; i < 4; ++i) SinCosGU(edges[i], sin[i], cos[i]);
+}
+
 bool TSphericalPrj::RectVisibleKept(const TRect& rect, std::uint8_t& clipCode, TRectMemo& memo) {
   if (!memo.Valid || !(memo.Rect == rect)) {
-    const GlobeUnit edges[4] = {rect.Left, rect.Right, rect.Top, rect.Bottom};
-    for (int i = 0; i < 4; ++i) SinCosGU(edges[i], memo.Sin[i], memo.Cos[i]);
+    long double sin[4], cos[4];
+    EdgeTrig(rect, sin, cos);
     for (int i = 0; i < 4; ++i) {  // each made as Project makes it
-      const long double sinLon = memo.Sin[kCornerEdges[i][0]],
-                        cosLon = memo.Cos[kCornerEdges[i][0]];
-      const long double sinLat = memo.Sin[kCornerEdges[i][1]],
-                        cosLat = memo.Cos[kCornerEdges[i][1]];
+      const long double sinLon = sin[kCornerEdges[i][0]], cosLon = cos[kCornerEdges[i][0]];
+      const long double sinLat = sin[kCornerEdges[i][1]], cosLat = cos[kCornerEdges[i][1]];
       const long double r = EARTH_RADIUS;
       memo.Corners[i][0] = static_cast<double>(r * cosLat * cosLon);
       memo.Corners[i][1] = static_cast<double>(r * sinLat);
@@ -564,12 +562,20 @@ bool TSphericalPrj::RectVisibleKept(const TRect& rect, std::uint8_t& clipCode, T
     memo.Rect = rect;
     memo.Valid = true;
   }
-  return RectVisibleFrom(rect, clipCode, memo.Sin, memo.Cos, memo.Corners);
+  return RectVisibleFrom(rect, clipCode, memo.Corners);
 }
 
 bool TSphericalPrj::RectVisibleFrom(const TRect& rect, std::uint8_t& clipCode,
-                                    const long double* sin, const long double* cos,
                                     const double (*corners)[3]) {
+  // The edges' sines and cosines (west, east, south, north), looked up only
+  // where doubles do not decide a corner or the edges are sampled: most
+  // rectangles are decided by their corners' doubles alone.
+  long double sin[4], cos[4];
+  bool trigMade = false;
+  const auto trig = [&] {
+    if (!trigMade) EdgeTrig(rect, sin, cos);
+    trigMade = true;
+  };
   int n = 0;
   for (int i = 0; i < 4; ++i) {
     const TVerdict verdict =
@@ -578,35 +584,33 @@ bool TSphericalPrj::RectVisibleFrom(const TRect& rect, std::uint8_t& clipCode,
     if (verdict == TVerdict::Shown) {
       ++n;
     } else if (verdict == TVerdict::Undecided) {
+      trig();
       const int lon = kCornerEdges[i][0], lat = kCornerEdges[i][1];
       if (Project(sin[lon], cos[lon], sin[lat], cos[lat], n)) ++n;
     }
   }
   if (n == 0) return false;
-  struct Trig {
-    long double s, c;
-  };
-  const auto trig = [this](std::int64_t angle) {
-    Trig t;
-    SinCosGU(Wrap32(angle), t.s, t.c);
-    return t;
-  };
-  const Trig west{sin[0], cos[0]}, east{sin[1], cos[1]};
-  const Trig south{sin[2], cos[2]}, north{sin[3], cos[3]};
-  const auto add = [&](const Trig& lon, const Trig& lat) {
-    if (Project(lon.s, lon.c, lat.s, lat.c, n)) ++n;
-  };
   // Sample the edges every 15 degrees; 64-bit steps so that a rectangle
   // reaching the end of the 32-bit range cannot make the loop wrap around.
-  for (std::int64_t lon = std::int64_t{rect.Left} + GU_15; lon < rect.Right; lon += GU_15) {
-    const Trig t = trig(lon);
-    add(t, south);
-    add(t, north);
-  }
-  for (std::int64_t lat = std::int64_t{rect.Top} + GU_15; lat < rect.Bottom; lat += GU_15) {
-    const Trig t = trig(lat);
-    add(west, t);
-    add(east, t);
+  const std::int64_t firstLon = std::int64_t{rect.Left} + GU_15;
+  const std::int64_t firstLat = std::int64_t{rect.Top} + GU_15;
+  if (firstLon < rect.Right || firstLat < rect.Bottom) {
+    trig();
+    const auto add = [&](long double sinLon, long double cosLon, long double sinLat,
+                         long double cosLat) {
+      if (Project(sinLon, cosLon, sinLat, cosLat, n)) ++n;
+    };
+    long double s, c;
+    for (std::int64_t lon = firstLon; lon < rect.Right; lon += GU_15) {
+      SinCosGU(Wrap32(lon), s, c);
+      add(s, c, sin[2], cos[2]);  // south
+      add(s, c, sin[3], cos[3]);  // north
+    }
+    for (std::int64_t lat = firstLat; lat < rect.Bottom; lat += GU_15) {
+      SinCosGU(Wrap32(lat), s, c);
+      add(sin[0], cos[0], s, c);  // west
+      add(sin[1], cos[1], s, c);  // east
+    }
   }
   bool visible = false;
   clipCode = PointsClipCode(n, visible);

@@ -41,10 +41,10 @@ class TSphericalPrj : public TPrjModel {
   // LLToXY from the sines and cosines of the longitude and latitude.
   bool Project(long double sinLon, long double cosLon, long double sinLat, long double cosLat,
                int index);
-  // RectVisible with the edges' sines and cosines (west, east, south, north)
-  // and, when known, the corners' earth coordinates in doubles.
-  bool RectVisibleFrom(const TRect& rect, std::uint8_t& clipCode, const long double* sin,
-                       const long double* cos, const double (*corners)[3]);
+  // RectVisible with, when known, the corners' earth coordinates in doubles.
+  bool RectVisibleFrom(const TRect& rect, std::uint8_t& clipCode, const double (*corners)[3]);
+  // The sines and cosines of the rectangle's west, east, south and north edges.
+  void EdgeTrig(const TRect& rect, long double* sin, long double* cos);
   // LLToXY from the earth coordinates.
   bool ProjectEarth(long double x, long double y, long double z, int index);
   // What doubles decide of an earth point given in doubles within a known
