@@ -301,6 +301,11 @@ class TGlobeEngine : public TProjectionHost {
   void RenderPicture(TGlobeCanvas& canvas);
   void RenderBackground(TGlobeCanvas& canvas);
   void RenderGraticule();
+  // DrawLLLine; with kept, the points' projections are kept from
+  // (*kept)[*next] on, next moving past them (the graticule's points come
+  // back in the same order on every render).
+  void TraceLLLine(TLLPoint from, TLLPoint to, std::int64_t steps, std::vector<TPointMemo>* kept,
+                   std::size_t* next);
   void LoadProfileLayers(const std::string& dir);
   void RotateTo(int x, int y);
   void RotateSphereTo(int x, int y);
@@ -310,6 +315,7 @@ class TGlobeEngine : public TProjectionHost {
   SystemClock systemClock_;
   const Clock* clock_ = &systemClock_;
   TPointBuffers buffers_;
+  std::vector<TPointMemo> graticule_;  // what the projection keeps of its points
   TNullCanvas nullCanvas_;
   TGlobeCanvas* canvas_ = nullptr;  // during a paint
   TGlobeCanvas* screenCanvas_ = nullptr;

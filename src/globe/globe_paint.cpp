@@ -79,22 +79,29 @@ void TGlobeEngine::RenderGraticule() {
   DrawingCanvas().SetPen({kGraticuleColor, TPenStyle::psSolid, 1});
   const auto segs =
       static_cast<std::int64_t>(std::clamp(std::nearbyint(model_->Scale * 180), 36.0L, 180.0L));
+  std::size_t next = 0;
   // 64-bit steps: a wide step cannot wrap past 180 degrees.
   if (longitudeStep_ > 0) {
     const std::int64_t step = std::int64_t{longitudeStep_} * GU_DEGREE;
     for (std::int64_t lon = -GU_180; lon < GU_180; lon += step)
-      DrawLLLine({Wrap32(lon), -kMeridianEnd}, {Wrap32(lon), kMeridianEnd}, segs);
+      TraceLLLine({Wrap32(lon), -kMeridianEnd}, {Wrap32(lon), kMeridianEnd}, segs, &graticule_,
+                  &next);
   }
   if (latitudeStep_ > 0) {
     const std::int64_t step = std::int64_t{latitudeStep_} * GU_DEGREE;
     for (std::int64_t lat = 0; lat < kLastParallel; lat += step) {
-      DrawLLLine({GU_180, Wrap32(lat)}, {-GU_180, Wrap32(lat)}, 2 * segs);
-      DrawLLLine({GU_180, Wrap32(-lat)}, {-GU_180, Wrap32(-lat)}, 2 * segs);
+      TraceLLLine({GU_180, Wrap32(lat)}, {-GU_180, Wrap32(lat)}, 2 * segs, &graticule_, &next);
+      TraceLLLine({GU_180, Wrap32(-lat)}, {-GU_180, Wrap32(-lat)}, 2 * segs, &graticule_, &next);
     }
   }
 }
 
 void TGlobeEngine::DrawLLLine(TLLPoint from, TLLPoint to, std::int64_t steps) {
+  TraceLLLine(from, to, steps, nullptr, nullptr);
+}
+
+void TGlobeEngine::TraceLLLine(TLLPoint from, TLLPoint to, std::int64_t steps,
+                               std::vector<TPointMemo>* kept, std::size_t* next) {
   TPrjModel& model = *model_;
   TGlobeCanvas& canvas = DrawingCanvas();
   if (steps == 0) steps = 1;
@@ -105,18 +112,24 @@ void TGlobeEngine::DrawLLLine(TLLPoint from, TLLPoint to, std::int64_t steps) {
     n = model.ClipPolyPoints(n, false, CLIP_ALL);
     if (n > 1) canvas.Polyline(buffers_.Points.data(), n);
   };
+  // The same pixel either way: a kept projection only saves the work.
+  const auto project = [&](TLLPoint p, int index) {
+    if (!kept) return model.LLToXY(p.X, p.Y, index);
+    if (*next == kept->size()) kept->emplace_back();
+    return model.LLToXYKept(p, (*kept)[(*next)++], index);
+  };
   int n = 0;
   for (std::int64_t e = 0; e < steps; ++e) {
     const GlobeUnit x = Wrap32(from.X + Round64(dx * e));
     const GlobeUnit y = Wrap32(from.Y + Round64(dy * e));
-    if (model.LLToXY(x, y, n)) {
+    if (project({x, y}, n)) {
       ++n;
     } else {
       flush(n);
       n = 0;
     }
   }
-  if (n > 0 && model.LLToXY(to.X, to.Y, n)) ++n;
+  if (n > 0 && project(to, n)) ++n;
   flush(n);
 }
 

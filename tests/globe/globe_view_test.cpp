@@ -225,6 +225,49 @@ TEST_F(GraticuleTest, AWideMeridianStepEndsAt180Degrees) {
   EXPECT_EQ(Lines(), 2);
 }
 
+// The graticule keeps what the projection made of its points between
+// renders: after turns, zooms, a change of step and of projection its lines
+// are those a globe drawing them for the first time makes.
+TEST(Graticule, KeptPointsDrawWhatAFreshGlobeDraws) {
+  test::TestGlobe kept(300, 300);
+  const auto lines = [](test::TestGlobe& globe) {
+    globe.Redraw();
+    globe.canvas.calls.clear();
+    globe.Paint();
+    std::vector<std::string> out;
+    for (const std::string& call : globe.canvas.calls)
+      if (call.rfind("polyline", 0) == 0) out.push_back(call);
+    return out;
+  };
+  struct TView {
+    TGlobeProjection projection;
+    int x, y, step;
+    long double zoom;
+  };
+  const TView views[] = {{TGlobeProjection::gpSpherical, 30, 0, 15, 1},
+                         {TGlobeProjection::gpSpherical, 47, -133, 15, 1},
+                         {TGlobeProjection::gpSpherical, 47, -133, 15, 1.7L},
+                         {TGlobeProjection::gpSpherical, -80, 61, 10, 1.7L},
+                         {TGlobeProjection::gpMercator, 0, 0, 10, 1},
+                         {TGlobeProjection::gpSpherical, 12, 170, 10, 2.3L}};
+  for (const TView& view : views) {
+    test::TestGlobe fresh(300, 300);
+    for (test::TestGlobe* globe : {&kept, &fresh}) {
+      globe->SetProjection(view.projection);
+      globe->SetXRotationInDegs(view.x);
+      globe->SetYRotationInDegs(view.y);
+      globe->SetLongitudeStep(view.step);
+      globe->SetLatitudeStep(view.step);
+      globe->ZoomToRect({});
+      globe->SetScale(globe->Scale() * view.zoom);
+    }
+    const std::vector<std::string> expected = lines(fresh);
+    EXPECT_FALSE(expected.empty());
+    EXPECT_EQ(lines(kept), expected) << view.x << " " << view.y;
+    EXPECT_EQ(lines(kept), expected) << "drawn again";
+  }
+}
+
 TEST_F(GraticuleTest, BehindOrInFrontOfTheLayers) {
   TGlobeLayer& layer = globe.AddLayer("l");
   auto* text = CreateIn<TGlobeText>(layer);
