@@ -233,6 +233,30 @@ bool TGlobeLayer::IsDrawable() {
   return globe_->PrjModel().RectVisible(Extent, clipCode);
 }
 
+namespace {
+
+// The box around objects' extents; the layer's extent when it is smaller
+// than half the world each way, else empty.
+class TExtentUnion {
+ public:
+  void Add(const TRect& r) {
+    left_ = std::min<std::int64_t>(left_, r.Left);
+    top_ = std::min<std::int64_t>(top_, r.Top);
+    right_ = std::max<std::int64_t>(right_, r.Right);
+    bottom_ = std::max<std::int64_t>(bottom_, r.Bottom);
+  }
+  TRect LayerExtent() const {
+    if (right_ - left_ < GU_180 && bottom_ - top_ < GU_90)
+      return {Wrap32(left_), Wrap32(top_), Wrap32(right_), Wrap32(bottom_)};
+    return {0, 0, 0, 0};
+  }
+
+ private:
+  std::int64_t left_ = INT32_MAX, top_ = INT32_MAX, right_ = -INT32_MAX, bottom_ = -INT32_MAX;
+};
+
+}  // namespace
+
 void TGlobeLayer::Render() {
   if (!Visible) return;
   TGlobeEngine& globe = *globe_;
@@ -240,6 +264,10 @@ void TGlobeLayer::Render() {
   const bool redrawNeeded = globe.RedrawNeeded();
   for (const auto& attribute : attributes_) attribute->ResetCache();
   std::uint64_t deadline = globe.TickMs() + 500;
+  // After a view change every object makes its extent again here, and the
+  // layer's follows from them without another pass over the objects.
+  TExtentUnion all;
+  bool allMade = false;
   if (IsDrawable()) {
     // Objects further on are fetched while this one is worked: the first
     // lines of the one sixteen ahead, then, eight ahead, what that one will
@@ -258,6 +286,7 @@ void TGlobeLayer::Render() {
         state |= OS_RETEST_VISIBLE;
         object.CalcExtent();
       }
+      all.Add(object.Extent);
       if (!(state & OS_TOO_SMALL)) {
         if (redrawNeeded || (state & OS_RETEST_VISIBLE)) {
           if (object.CalcVisible())
@@ -277,21 +306,20 @@ void TGlobeLayer::Render() {
         deadline = globe.TickMs() + 500;
       }
     }
+    allMade = true;
   }
-  if (viewChanged) CalcExtent();
+  if (viewChanged) {
+    if (allMade)
+      Extent = all.LayerExtent();
+    else
+      CalcExtent();
+  }
 }
 
 void TGlobeLayer::CalcExtent() {
-  Extent = {0, 0, 0, 0};
-  std::int64_t left = INT32_MAX, top = INT32_MAX, right = -INT32_MAX, bottom = -INT32_MAX;
-  for (const auto& object : objects_) {
-    left = std::min<std::int64_t>(left, object->Extent.Left);
-    top = std::min<std::int64_t>(top, object->Extent.Top);
-    right = std::max<std::int64_t>(right, object->Extent.Right);
-    bottom = std::max<std::int64_t>(bottom, object->Extent.Bottom);
-  }
-  if (right - left < GU_180 && bottom - top < GU_90)
-    Extent = {Wrap32(left), Wrap32(top), Wrap32(right), Wrap32(bottom)};
+  TExtentUnion all;
+  for (const auto& object : objects_) all.Add(object->Extent);
+  Extent = all.LayerExtent();
 }
 
 // --- finding
