@@ -314,12 +314,10 @@ inline long double Dot(const T3DPoint& p, const long double* row) {
 
 // The doubles of up to kBlock cached points, made several points at a time
 // (compiled also for processors with AVX2 and AVX-512, picked at run time):
-// each point's pixel offsets and its pixel, whether it is clearly in front
-// with neither offset near a half pixel, and, for each point and the next,
-// whether they lie a pixel or more apart and whether that distance is
-// clearly off one pixel. The results are used only where they provably
-// decide what the extended arithmetic would, so every version gives the
-// same pixels.
+// each point's pixel offsets and its pixel, and whether it is clearly in
+// front with neither offset near a half pixel. The results are used only
+// where they provably decide what the extended arithmetic would, so every
+// version gives the same pixels.
 constexpr int kBlock = 256;
 struct TBlock {
   alignas(16) double f[kBlock][2];  // x, y
@@ -327,20 +325,11 @@ struct TBlock {
     std::int32_t X, Y;
   } pixel[kBlock];  // left as it is made: the block is not cleared first
   std::int64_t sure[kBlock];
-  std::int64_t pairSure[kBlock];  // points k and k + 1 sure, and their distance
-  std::int64_t nextFar[kBlock];   // all bits set when k + 1 is a pixel or more from k
 };
-
-// A distance in doubles clearly off one pixel, so that it decides the
-// dropping as the extended one would.
-inline bool OffOne(double distance, double step) {
-  return (distance > 1 + step) | (distance < 1 - step);
-}
 
 __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) void MultiplyBlock(
     const T3DPoint* __restrict p, int m, const double* __restrict d, double errDepth, double halfX,
-    double halfY, double stepX, double stepY, std::int64_t cx, std::int64_t cy,
-    TBlock& __restrict out) {
+    double halfY, std::int64_t cx, std::int64_t cy, TBlock& __restrict out) {
   // Adding 1.5 * 2^52 rounds to the nearest integer, ties to even, for
   // offsets below 2^51 pixels: the integer is then the low bits of the sum,
   // and taking 1.5 * 2^52 away again gives it as a double.
@@ -361,12 +350,6 @@ __attribute__((target_clones("arch=x86-64-v4", "arch=x86-64-v3", "default"))) vo
         static_cast<std::int32_t>(static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(sy)) +
                                   static_cast<std::uint32_t>(cy))};
     out.sure[k] = (depth < -errDepth) & (std::fabs(fx - rx) < halfX) & (std::fabs(fy - ry) < halfY);
-  }
-  for (int k = 0; k + 1 < m; ++k) {
-    const double dx = std::fabs(out.f[k + 1][0] - out.f[k][0]);
-    const double dy = std::fabs(out.f[k + 1][1] - out.f[k][1]);
-    out.nextFar[k] = -std::int64_t{(dx >= 1) | (dy >= 1)};
-    out.pairSure[k] = out.sure[k] & out.sure[k + 1] & OffOne(dx, stepX) & OffOne(dy, stepY);
   }
 }
 
@@ -441,7 +424,7 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, const
       if (j >= blockEnd) {
         blockStart = j;
         blockEnd = j + std::min<std::int32_t>(kBlock, count - j);
-        MultiplyBlock(p + j, blockEnd - j, d, errDepth, halfX, halfY, stepX, stepY, cx, cy, block);
+        MultiplyBlock(p + j, blockEnd - j, d, errDepth, halfX, halfY, cx, cy, block);
       }
       const int k = j - blockStart;
       // Two points a step where both are in the block and everything about
@@ -452,11 +435,14 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, const
       if (j + 1 < blockEnd) {
         const __m128d a = _mm_load_pd(block.f[k]), b = _mm_load_pd(block.f[k + 1]);
         const __m128d toA = distance(a), toB = distance(b);
-        if ((_mm_movemask_pd(_mm_or_pd(nearOne(toA), nearOne(toB))) == 0) &
-            (block.pairSure[k] != 0)) [[likely]] {
+        // The distance between the two does not wait for the last point.
+        const __m128d aToB = _mm_and_pd(_mm_sub_pd(a, b), magnitude);
+        if ((_mm_movemask_pd(_mm_or_pd(_mm_or_pd(nearOne(toA), nearOne(toB)), nearOne(aToB))) ==
+             0) &
+            ((block.sure[k] & block.sure[k + 1]) != 0)) [[likely]] {
           const __m128d keepA = EitherLane(_mm_cmpge_pd(toA, one));
-          const __m128d nextFar = _mm_castsi128_pd(_mm_set1_epi64x(block.nextFar[k]));
-          const __m128d keepB = Select(keepA, nextFar, EitherLane(_mm_cmpge_pd(toB, one)));
+          const __m128d farAB = EitherLane(_mm_cmpge_pd(aToB, one));
+          const __m128d keepB = Select(keepA, farAB, EitherLane(_mm_cmpge_pd(toB, one)));
           const int keptA = _mm_movemask_pd(keepA) & 1, keptB = _mm_movemask_pd(keepB) & 1;
           out[n] = {block.pixel[k].X, block.pixel[k].Y};
           n += keptA;
