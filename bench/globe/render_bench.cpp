@@ -58,19 +58,18 @@ const char* MapName(const benchmark::State& state) {
   return state.range(0) == 1 ? "generated map" : "shipped map";
 }
 
-// Records what the globe draws, to draw the same with QPainter alone.
+// Records what the globe draws, to draw the same with QPainter alone. The
+// shapes' points lie one after another in one array, as a program drawing
+// by hand would best keep them, so that the baseline does not depend on
+// where the heap put a few thousand small arrays.
 class TCapture : public TNullCanvas {
  public:
   using TNullCanvas::TNullCanvas;
   void SetPen(const TPenSpec& pen) override { calls.emplace_back(pen); }
   void SetPenColor(TColor color) override { calls.emplace_back(TPenSpec{color}); }
   void SetBrush(const TBrushSpec& brush) override { calls.emplace_back(brush); }
-  void Polygon(const TPoint* p, int n) override {
-    calls.emplace_back(Shape{true, Points(p, n), {p, p + n}});
-  }
-  void Polyline(const TPoint* p, int n) override {
-    calls.emplace_back(Shape{false, Points(p, n), {p, p + n}});
-  }
+  void Polygon(const TPoint* p, int n) override { calls.emplace_back(Add(true, p, n)); }
+  void Polyline(const TPoint* p, int n) override { calls.emplace_back(Add(false, p, n)); }
   void Ellipse(int x1, int y1, int x2, int y2) override {
     calls.emplace_back(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)).normalized());
   }
@@ -87,8 +86,8 @@ class TCapture : public TNullCanvas {
 
   struct Shape {
     bool closed;
-    std::vector<QPoint> points;
-    std::vector<TPoint> engine;  // the same as the engine hands them over
+    std::size_t first;  // in qpoints and enginePoints
+    int count;
   };
   struct Fill {
     QRect rect;
@@ -104,15 +103,17 @@ class TCapture : public TNullCanvas {
   };
   using Call = std::variant<TPenSpec, TBrushSpec, Shape, QRect, Fill, Font, Text>;
   std::vector<Call> calls;
+  std::vector<QPoint> qpoints;
+  std::vector<TPoint> enginePoints;  // the same as the engine hands them over
   int points = 0;
 
  private:
-  std::vector<QPoint> Points(const TPoint* p, int n) {
+  Shape Add(bool closed, const TPoint* p, int n) {
+    const Shape shape{closed, qpoints.size(), n};
     points += n;
-    std::vector<QPoint> q;
-    q.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) q.emplace_back(p[i].X, p[i].Y);
-    return q;
+    for (int i = 0; i < n; ++i) qpoints.emplace_back(p[i].X, p[i].Y);
+    enginePoints.insert(enginePoints.end(), p, p + n);
+    return shape;
   }
 };
 
@@ -147,11 +148,11 @@ void DrawRaw(QImage& image, const TCapture& capture) {
       brush = QBrush(ToQColor(b->Color), styles[static_cast<int>(b->Style) % 8]);
       painter.setBrush(brush);
     } else if (const auto* shape = std::get_if<TCapture::Shape>(&call)) {
-      const int n = static_cast<int>(shape->points.size());
+      const QPoint* points = capture.qpoints.data() + shape->first;
       if (shape->closed)
-        painter.drawPolygon(shape->points.data(), n, Qt::OddEvenFill);
+        painter.drawPolygon(points, shape->count, Qt::OddEvenFill);
       else
-        painter.drawPolyline(shape->points.data(), n);
+        painter.drawPolyline(points, shape->count);
     } else if (const auto* fill = std::get_if<TCapture::Fill>(&call)) {
       painter.fillRect(fill->rect, brush);
     } else if (const auto* font = std::get_if<TCapture::Font>(&call)) {
@@ -295,11 +296,12 @@ void BM_CanvasReplay(benchmark::State& state) {
         } else if (const auto* b = std::get_if<TBrushSpec>(&call)) {
           c.SetBrush(*b);
         } else if (const auto* shape = std::get_if<TCapture::Shape>(&call)) {
-          const int n = static_cast<int>(shape->engine.size());
+          const TPoint* points = capture.enginePoints.data() + shape->first;
+          const int n = shape->count;
           if (shape->closed)
-            c.Polygon(shape->engine.data(), n);
+            c.Polygon(points, n);
           else
-            c.Polyline(shape->engine.data(), n);
+            c.Polyline(points, n);
         } else if (const auto* fill = std::get_if<TCapture::Fill>(&call)) {
           c.FillRect({fill->rect.left(), fill->rect.top(), fill->rect.right() + 1,
                       fill->rect.bottom() + 1});

@@ -42,6 +42,7 @@ void TGlobeLayer::Clear() {
   if (selected && selected->Layer == this) globe_->SetSelectedObject(nullptr);
   FreeObjects();
   attributes_.clear();
+  arena_.Reset();  // the next load lies in load order again
   globe_->Redraw();
 }
 
@@ -83,12 +84,14 @@ int TGlobeLayer::IndexOfAttribute(const TGlobeAttribute* attribute) const {
 }
 
 void TGlobeLayer::Adopt(std::unique_ptr<TGlobeObject> object) {
-  object->Layer = this;
+  if (object->Layer != this)
+    throw EGlobeException("TGlobeLayer.Adopt: the object was made for another layer");
   objects_.push_back(std::move(object));
 }
 
 void TGlobeLayer::Adopt(std::unique_ptr<TGlobeAttribute> attribute) {
-  attribute->Layer = this;
+  if (attribute->Layer != this)
+    throw EGlobeException("TGlobeLayer.Adopt: the attribute was made for another layer");
   attributes_.push_back(std::move(attribute));
 }
 

@@ -9,6 +9,7 @@
 #include "globe/globe_attributes.h"
 #include "globe/globe_engine.h"
 #include "globe/globe_units.h"
+#include "globe/layer_arena.h"
 
 namespace meridex {
 
@@ -61,13 +62,18 @@ class TGlobeLayer {
   int Index() const;
   int IndexOfAttribute(const TGlobeAttribute* attribute) const;
 
-  // Takes ownership; appends to the object or attribute list.
+  // Takes ownership; appends to the object or attribute list. Throws
+  // EGlobeException for one made for another layer (its point lists live in
+  // that layer's memory).
   void Adopt(std::unique_ptr<TGlobeObject> object);
   void Adopt(std::unique_ptr<TGlobeAttribute> attribute);
   // Removes and destroys an attribute.
   void DeleteAttribute(TGlobeAttribute* attribute);
 
   TGlobeEngine& Globe() const { return *globe_; }
+  // The memory of the layer's objects, attributes and point lists.
+  std::pmr::memory_resource& Memory() { return arena_; }
+  const TLayerArena& Arena() const { return arena_; }
 
   std::string Name;      // display name
   std::string FileName;  // as passed to LoadFromFile
@@ -88,6 +94,7 @@ class TGlobeLayer {
   void ReadBlocks(TGlobeReader& reader);
 
   TGlobeEngine* globe_;
+  TLayerArena arena_;  // before what lives in it, which goes first
   std::vector<std::unique_ptr<TGlobeObject>> objects_;
   std::vector<std::unique_ptr<TGlobeAttribute>> attributes_;
 };
@@ -95,7 +102,7 @@ class TGlobeLayer {
 // Makes a T in layer, which owns it.
 template <class T>
 T* CreateIn(TGlobeLayer& layer) {
-  auto owned = std::make_unique<T>(layer);
+  std::unique_ptr<T> owned(new (layer.Memory()) T(layer));
   T* object = owned.get();
   layer.Adopt(std::move(owned));
   return object;

@@ -82,4 +82,6 @@ void TGlobeObject::SetSelected(bool value) {
 
 int TGlobeObject::Index() const { return Layer->IndexOfObject(this); }
 
+std::pmr::memory_resource& TGlobeObject::Memory() const { return Layer->Memory(); }
+
 }  // namespace meridex

@@ -54,6 +54,8 @@ class TGlobeObject : public TGlobePersistant {
   bool Selected() const { return (ObjectState & OS_SELECTED) != 0; }
   // Position in the layer's object list.
   int Index() const;
+  // Where the object's point lists come from: its layer's memory.
+  std::pmr::memory_resource& Memory() const;
 
   std::uint8_t ObjectState = OS_RECALC_EXTENT;
   std::string Title;  // at most 64 characters

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory_resource>
 
 #include "globe/globe_stream.h"
 
@@ -26,6 +28,15 @@ class TGlobePersistant {
   virtual void WriteToStream(TGlobeWriter& stream) const = 0;
   // Reads the record in the layout of stream.State.
   virtual void ReadFromStream(TGlobeReader& stream) = 0;
+
+  // Made by CreateIn, an instance lies in its layer's memory (see
+  // TLayerArena); made by a plain new, on the heap. Either way delete gives
+  // the memory back where it came from.
+  static void* operator new(std::size_t size);
+  static void* operator new(std::size_t size, std::pmr::memory_resource& memory);
+  static void operator delete(void* p) noexcept;
+  // Used only when a constructor throws.
+  static void operator delete(void* p, std::pmr::memory_resource& memory) noexcept;
 
   TGlobeLayer* Layer;
 };

@@ -54,7 +54,7 @@ void TGlobePolyLine::Prefetch(bool viewChanged) const {
   for (const char* line = from; line < to; line += 64) __builtin_prefetch(line);
   if ((ObjectState & OS_ON_SCREEN) && ProjectionCache.Decimated) {
     // Up to 1 KB: most lines keep fewer points; longer ones are streamed.
-    const std::vector<T3DPoint>& kept = ProjectionCache.Decimated->Points;
+    const std::pmr::vector<T3DPoint>& kept = ProjectionCache.Decimated->Points;
     const char* start = reinterpret_cast<const char*>(kept.data());
     const std::size_t bytes = std::min<std::size_t>(kept.size() * sizeof(T3DPoint), 1024);
     for (std::size_t at = 0; at < bytes; at += 64) __builtin_prefetch(start + at);

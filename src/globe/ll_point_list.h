@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory_resource>
 #include <vector>
 
 #include "globe/globe_types.h"
@@ -16,6 +17,11 @@ class TGlobeWriter;
 class TLLPointList {
  public:
   static constexpr std::int32_t kMaxPoints = 134'217'727;
+
+  // The points come from memory (an object's from its layer's); a copy's
+  // from the heap.
+  TLLPointList() = default;
+  explicit TLLPointList(std::pmr::memory_resource& memory) : points_(&memory) {}
 
   std::int32_t Count() const { return count_; }
   std::int32_t Capacity() const { return static_cast<std::int32_t>(points_.size()); }
@@ -48,7 +54,7 @@ class TLLPointList {
  private:
   void Touch();
 
-  std::vector<TLLPoint> points_;  // size() is the capacity
+  std::pmr::vector<TLLPoint> points_;  // size() is the capacity
   std::int32_t count_ = 0;
   std::uint64_t version_ = 0;
 };
@@ -61,7 +67,11 @@ struct T3DPoint {
 
 class TWorld3DPrjData {
  public:
-  explicit TWorld3DPrjData(std::int32_t n) { SetCount(n); }
+  explicit TWorld3DPrjData(std::int32_t n,
+                           std::pmr::memory_resource& memory = *std::pmr::get_default_resource())
+      : Points(&memory) {
+    SetCount(n);
+  }
   void SetCount(std::int32_t n) {
     Points.assign(static_cast<std::size_t>(n < 0 ? 0 : n), T3DPoint{});
     Points.shrink_to_fit();
@@ -73,7 +83,7 @@ class TWorld3DPrjData {
     Count = Capacity = n;
   }
 
-  std::vector<T3DPoint> Points;
+  std::pmr::vector<T3DPoint> Points;
   std::int32_t Capacity = 0;
   std::int32_t Count = 0;
 };

@@ -45,8 +45,8 @@ bool TMercatorPrj::LLToXYKept(TLLPoint p, TPointMemo& memo, int index) {
 int TMercatorPrj::ProjectPointList(const TLLPointList& list, TProjectionCache& cache) {
   const std::int32_t count = list.Count();
   const TLLPoint* points = list.Points();
-  std::vector<GlobeUnit>& lats = cache.MercatorLatitudes;
-  std::vector<long double>& heights = cache.MercatorHeights;
+  std::pmr::vector<GlobeUnit>& lats = cache.MercatorLatitudes;
+  std::pmr::vector<long double>& heights = cache.MercatorHeights;
   if (lats.size() != static_cast<std::size_t>(count)) {
     heights.assign(static_cast<std::size_t>(count), 0);
     lats.resize(static_cast<std::size_t>(count));

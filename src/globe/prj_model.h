@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <memory_resource>
 #include <optional>
 #include <vector>
 
@@ -55,6 +56,16 @@ struct TRectMemo {
 
 // What a globe object keeps of its projections between paints.
 struct TProjectionCache {
+  // Everything below comes from memory (an object's from its layer's).
+  TProjectionCache() = default;
+  explicit TProjectionCache(std::pmr::memory_resource& memory)
+      : Earth(&memory),
+        EarthMade(&memory),
+        MercatorLatitudes(&memory),
+        MercatorHeights(&memory),
+        Spare(&memory) {}
+  std::pmr::memory_resource& Memory() const { return *Spare.get_allocator().resource(); }
+
   // The sphere's earth coordinates of the vertices the zoom keeps (one per
   // pixel step). Made at the first spherical projection; the object
   // discards it when it must be projected afresh (after a zoom).
@@ -68,11 +79,11 @@ struct TProjectionCache {
   // per vertex tells which are made) and hold for the list at EarthVersion;
   // a list changed since makes them afresh. Each Mercator entry remembers its
   // latitude, so a vertex that moved is computed afresh.
-  std::vector<T3DPoint> Earth;
-  std::vector<std::uint64_t> EarthMade;
+  std::pmr::vector<T3DPoint> Earth;
+  std::pmr::vector<std::uint64_t> EarthMade;
   std::uint64_t EarthVersion = 0;
-  std::vector<GlobeUnit> MercatorLatitudes;
-  std::vector<long double> MercatorHeights;
+  std::pmr::vector<GlobeUnit> MercatorLatitudes;
+  std::pmr::vector<long double> MercatorHeights;
 
   // What the object gives up when its extent is recomputed (its storage is
   // kept for the next one).
@@ -81,7 +92,7 @@ struct TProjectionCache {
     Spare = std::move(Decimated->Points);
     Decimated.reset();
   }
-  std::vector<T3DPoint> Spare;
+  std::pmr::vector<T3DPoint> Spare;
 };
 
 // A projection: turns TLLPoints (GlobeUnits) into pixel positions of the

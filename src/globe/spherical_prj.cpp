@@ -235,15 +235,15 @@ int TSphericalPrj::ProjectOutline() {
 void TSphericalPrj::BuildCache(const TLLPointList& list, TProjectionCache& cache) const {
   const std::int32_t count = list.Count();
   const TLLPoint* points = list.Points();
-  std::vector<T3DPoint>& earth = cache.Earth;
-  std::vector<std::uint64_t>& made = cache.EarthMade;
+  std::pmr::vector<T3DPoint>& earth = cache.Earth;
+  std::pmr::vector<std::uint64_t>& made = cache.EarthMade;
   if (cache.EarthVersion != list.Version() || earth.size() != static_cast<std::size_t>(count)) {
     earth.resize(static_cast<std::size_t>(count));
     made.assign((static_cast<std::size_t>(count) + 63) / 64, 0);  // none made yet
     cache.EarthVersion = list.Version();
   }
-  cache.Decimated.emplace(0);
-  std::vector<T3DPoint>& out = cache.Decimated->Points;
+  cache.Decimated.emplace(0, cache.Memory());
+  std::pmr::vector<T3DPoint>& out = cache.Decimated->Points;
   out = std::move(cache.Spare);
   out.clear();
   out.reserve(static_cast<std::size_t>(count));

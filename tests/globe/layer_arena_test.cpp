@@ -1,0 +1,150 @@
+#include "globe/layer_arena.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+
+#include "globe/globe_exception.h"
+#include "globe/globe_poly_line.h"
+#include "globe/globe_text.h"
+#include "test_globe.h"
+
+namespace meridex {
+namespace {
+
+std::uintptr_t Address(const void* p) { return reinterpret_cast<std::uintptr_t>(p); }
+
+TEST(LayerArena, SizeClassesHoldTheirSizesAndWasteAtMostAnEighth) {
+  std::size_t last = 0;
+  for (std::size_t n = 1; n <= TLayerArena::kLargest; ++n) {
+    const std::size_t c = TLayerArena::ClassOf(n);
+    ASSERT_LT(c, TLayerArena::kClasses) << n;
+    ASSERT_GE(c, last) << n;
+    const std::size_t bytes = TLayerArena::ClassBytes(c);
+    ASSERT_GE(bytes, n) << n;
+    ASSERT_EQ(bytes % TLayerArena::kAlign, 0u) << n;
+    ASSERT_LE(bytes - n, std::max<std::size_t>(15, n / 8)) << n;
+    // The class is the smallest that holds n.
+    if (c > 0) {
+      ASSERT_LT(TLayerArena::ClassBytes(c - 1), n) << n;
+    }
+    last = c;
+  }
+  EXPECT_EQ(TLayerArena::ClassOf(TLayerArena::kLargest), TLayerArena::kClasses - 1);
+  EXPECT_EQ(TLayerArena::ClassOf(0), 0u);
+}
+
+TEST(LayerArena, BlocksLieInTheOrderAskedAndFreedOnesServeTheirClassAgain) {
+  TLayerArena arena;
+  void* blocks[6];
+  const std::size_t sizes[6] = {40, 536, 8 * 700, 12, 3000, 536};
+  for (int i = 0; i < 6; ++i) {
+    blocks[i] = arena.allocate(sizes[i], 8);
+    std::memset(blocks[i], 0xA5, sizes[i]);  // writable to its last byte
+    EXPECT_EQ(Address(blocks[i]) % TLayerArena::kAlign, 0u);
+    if (i > 0) {
+      EXPECT_GE(Address(blocks[i]), Address(blocks[i - 1]) + sizes[i - 1]) << i;
+      EXPECT_LT(Address(blocks[i]), Address(blocks[i - 1]) + 2 * sizes[i - 1] + 64) << i;
+    }
+  }
+  EXPECT_EQ(Address(blocks[0]) % TLayerArena::kChunkAlign, 0u);
+  EXPECT_EQ(arena.BlocksInUse(), 6u);
+  EXPECT_EQ(arena.ChunkBytes(), TLayerArena::kFirstChunk);
+
+  arena.deallocate(blocks[1], 536, 8);
+  arena.deallocate(blocks[4], 3000, 8);
+  EXPECT_EQ(arena.allocate(530, 8), blocks[1]);  // the same class
+  void* other = arena.allocate(2000, 8);         // another: from the chunk
+  EXPECT_GT(Address(other), Address(blocks[5]));
+  EXPECT_EQ(arena.allocate(3000, 8), blocks[4]);
+  EXPECT_EQ(arena.BlocksInUse(), 7u);
+}
+
+TEST(LayerArena, LargeAndStrictlyAlignedBlocksComeFromTheHeapAndResetWaitsForTheLast) {
+  TLayerArena arena;
+  void* large = arena.allocate(TLayerArena::kLargest + 1, 8);
+  void* aligned = arena.allocate(256, 128);
+  EXPECT_EQ(Address(aligned) % 128, 0u);
+  EXPECT_EQ(arena.ChunkBytes(), 0u);
+  std::memset(large, 1, TLayerArena::kLargest + 1);
+
+  // Chunks grow as they fill, each starting on a cache line.
+  std::vector<void*> small;
+  for (int i = 0; i < 100; ++i) small.push_back(arena.allocate(4000, 16));
+  EXPECT_EQ(arena.ChunkBytes(),
+            TLayerArena::kFirstChunk + 2 * TLayerArena::kFirstChunk + 4 * TLayerArena::kFirstChunk);
+  EXPECT_EQ(arena.BlocksInUse(), 102u);
+
+  arena.deallocate(large, TLayerArena::kLargest + 1, 8);
+  arena.deallocate(aligned, 256, 128);
+  for (int i = 0; i < 99; ++i) arena.deallocate(small[static_cast<std::size_t>(i)], 4000, 16);
+  arena.Reset();  // one block still in use: nothing changes
+  EXPECT_GT(arena.ChunkBytes(), 0u);
+  std::memset(small.back(), 2, 4000);
+  arena.deallocate(small.back(), 4000, 16);
+  arena.Reset();
+  EXPECT_EQ(arena.ChunkBytes(), 0u);
+  EXPECT_EQ(arena.BlocksInUse(), 0u);
+  // Afresh: the first block starts the first chunk again.
+  void* first = arena.allocate(100, 8);
+  EXPECT_EQ(Address(first) % TLayerArena::kChunkAlign, 0u);
+  arena.deallocate(first, 100, 8);
+}
+
+class LayerMemoryTest : public ::testing::Test {
+ protected:
+  TGlobePolygon* Shape(int points) {
+    auto* shape = CreateIn<TGlobePolygon>(layer);
+    shape->Points.SetCount(points);  // one array, not one for every growth
+    for (int i = 0; i < points; ++i) shape->Points.Set(i, {i * 1'000'000, i * 300'000});
+    return shape;
+  }
+  test::TestGlobe globe;
+  TGlobeLayer& layer = globe.AddLayer("shapes");
+};
+
+TEST_F(LayerMemoryTest, ObjectsAndTheirPointsLieInTheLayerInTheOrderMade) {
+  const TLayerArena& arena = layer.Arena();
+  TGlobePolygon* a = Shape(100);
+  auto* label = CreateIn<TGlobeText>(layer);
+  TGlobePolygon* b = Shape(20);
+  EXPECT_LT(Address(a), Address(a->Points.Points()));
+  EXPECT_LT(Address(a->Points.Points()), Address(label));
+  EXPECT_LT(Address(label), Address(b));
+  EXPECT_LT(Address(b), Address(b->Points.Points()));
+  // Everything lies within the arena's one chunk.
+  EXPECT_LT(Address(b->Points.Points()) - Address(a), arena.ChunkBytes());
+  const std::size_t inUse = arena.BlocksInUse();
+  EXPECT_GE(inUse, 5u);  // three objects, two point arrays
+
+  // Drawing makes the kept earth coordinates there too, and a copy of a
+  // list lives apart from the layer: it outlasts the layer's Clear.
+  globe.Redraw();
+  globe.Paint();
+  EXPECT_GT(arena.BlocksInUse(), inUse);
+  const TLLPointList copy = a->Points;
+  layer.Clear();
+  EXPECT_EQ(arena.BlocksInUse(), 0u);
+  EXPECT_EQ(arena.ChunkBytes(), 0u);
+  ASSERT_EQ(copy.Count(), 100);
+  EXPECT_EQ(copy.Get(99), (TLLPoint{99'000'000, 29'700'000}));
+}
+
+TEST_F(LayerMemoryTest, AnObjectMadeForAnotherLayerIsRefusedAndOneFromTheHeapTaken) {
+  TGlobeLayer& other = globe.AddLayer("other");
+  EXPECT_THROW(layer.Adopt(std::make_unique<TGlobePolyLine>(other)), EGlobeException);
+  EXPECT_EQ(layer.ObjectCount(), 0);
+
+  auto own = std::make_unique<TGlobePolyLine>(layer);  // a plain new: on the heap
+  own->Points.Add({1, 2});
+  TGlobePolyLine* line = own.get();
+  layer.Adopt(std::move(own));
+  EXPECT_EQ(layer.Objects(0), line);
+  layer.Clear();
+  EXPECT_EQ(layer.ObjectCount(), 0);
+}
+
+}  // namespace
+}  // namespace meridex
