@@ -40,18 +40,17 @@ void TGlobeText::SetAttribute(int index, TGlobeAttribute* attribute) {
 }
 
 bool TGlobeText::ProjectPoint(int slot, TLLPoint p, int index) {
-  if (!kept_) kept_ = std::make_unique<std::array<TPointMemo, kLocation + 1>>();
-  return Globe().PrjModel().LLToXYKept(p, (*kept_)[static_cast<std::size_t>(slot)], index);
+  if (kept_.empty()) kept_.resize(kLocation + 1);
+  return Globe().PrjModel().LLToXYKept(p, kept_[static_cast<std::size_t>(slot)], index);
 }
 
 void TGlobeText::Prefetch(bool) const {
   // The object and what it keeps of its corners and location.
   const char* self = reinterpret_cast<const char*>(this);
   for (std::size_t at = 0; at < sizeof(TGlobeText); at += 64) __builtin_prefetch(self + at);
-  if (kept_) {
-    const char* kept = reinterpret_cast<const char*>(kept_.get());
-    for (std::size_t at = 0; at < sizeof(*kept_); at += 64) __builtin_prefetch(kept + at);
-  }
+  const char* kept = reinterpret_cast<const char*>(kept_.data());
+  const std::size_t bytes = kept_.size() * sizeof(TPointMemo);
+  for (std::size_t at = 0; at < bytes; at += 64) __builtin_prefetch(kept + at);
 }
 
 bool TGlobeText::Anchor(TPoint& p) {

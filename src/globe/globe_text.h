@@ -1,7 +1,7 @@
 #pragma once
 
-#include <array>
-#include <memory>
+#include <memory_resource>
+#include <vector>
 
 #include "globe/globe_object.h"
 #include "globe/prj_model.h"
@@ -33,7 +33,8 @@ class TGlobeText : public TGlobeObject {
   bool Anchor(TPoint& p);
 
  private:
-  std::unique_ptr<std::array<TPointMemo, kLocation + 1>> kept_;  // made when first drawn
+  // One per slot, made when first drawn, in the layer's memory.
+  std::pmr::vector<TPointMemo> kept_{&Memory()};
 };
 
 // A dot on Location with its label half a font height to the right.
