@@ -18,10 +18,18 @@ class TLLPointList {
  public:
   static constexpr std::int32_t kMaxPoints = 134'217'727;
 
-  // The points come from memory (an object's from its layer's); a copy's
-  // from the heap.
+  // The points come from memory (an object's from its layer's). A list made
+  // from another, by copy or by move, keeps its points on the heap, so that
+  // it outlives the layer; assigning keeps the memory of the list assigned to.
   TLLPointList() = default;
   explicit TLLPointList(std::pmr::memory_resource& memory) : points_(&memory) {}
+  TLLPointList(const TLLPointList&) = default;
+  TLLPointList(TLLPointList&& other)
+      : points_(std::move(other.points_), std::pmr::get_default_resource()),
+        count_(other.count_),
+        version_(other.version_) {}
+  TLLPointList& operator=(const TLLPointList&) = default;
+  TLLPointList& operator=(TLLPointList&&) = default;
 
   std::int32_t Count() const { return count_; }
   std::int32_t Capacity() const { return static_cast<std::int32_t>(points_.size()); }

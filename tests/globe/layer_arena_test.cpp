@@ -125,11 +125,14 @@ TEST_F(LayerMemoryTest, ObjectsAndTheirPointsLieInTheLayerInTheOrderMade) {
   globe.Paint();
   EXPECT_GT(arena.BlocksInUse(), inUse);
   const TLLPointList copy = a->Points;
+  const TLLPointList moved = std::move(b->Points);
   layer.Clear();
   EXPECT_EQ(arena.BlocksInUse(), 0u);
   EXPECT_EQ(arena.ChunkBytes(), 0u);
   ASSERT_EQ(copy.Count(), 100);
   EXPECT_EQ(copy.Get(99), (TLLPoint{99'000'000, 29'700'000}));
+  ASSERT_EQ(moved.Count(), 20);
+  EXPECT_EQ(moved.Get(19), (TLLPoint{19'000'000, 5'700'000}));
 }
 
 TEST_F(LayerMemoryTest, AnObjectMadeForAnotherLayerIsRefusedAndOneFromTheHeapTaken) {
