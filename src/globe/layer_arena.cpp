@@ -94,7 +94,7 @@ void* TLayerArena::do_allocate(std::size_t bytes, std::size_t alignment) {
 void TLayerArena::do_deallocate(void* p, std::size_t bytes, std::size_t alignment) {
   --inUse_;
   if (FromHeap(bytes, alignment)) {
-    ::operator delete (p, bytes, std::align_val_t{std::max(alignment, kAlign)});
+    ::operator delete (p, std::align_val_t{std::max(alignment, kAlign)});
     return;
   }
   const std::size_t sizeClass = ClassOf(bytes + kFence);
@@ -112,7 +112,7 @@ void TLayerArena::Reset() {
 void TLayerArena::ReleaseChunks() {
   for (const TChunk& chunk : chunks_) {
     UNPOISON(chunk.memory, chunk.bytes);
-    ::operator delete (chunk.memory, chunk.bytes, std::align_val_t{kChunkAlign});
+    ::operator delete (chunk.memory, std::align_val_t{kChunkAlign});
   }
   chunks_.clear();
   chunkBytes_ = 0;
