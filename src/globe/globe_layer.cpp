@@ -43,6 +43,8 @@ void TGlobeLayer::Clear() {
   FreeObjects();
   attributes_.clear();
   arena_.Reset();  // the next load lies in load order again
+  vertexArena_.Reset();
+  keptArena_.Reset();
   globe_->Redraw();
 }
 

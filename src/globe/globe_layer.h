@@ -71,9 +71,21 @@ class TGlobeLayer {
   void DeleteAttribute(TGlobeAttribute* attribute);
 
   TGlobeEngine& Globe() const { return *globe_; }
-  // The memory of the layer's objects, attributes and point lists.
+  // The memory of the layer's objects and attributes, and of what they keep
+  // beside the two kinds below.
   std::pmr::memory_resource& Memory() { return arena_; }
   const TLayerArena& Arena() const { return arena_; }
+  // Two kinds of data live apart from the objects, each in its own memory,
+  // so that a paint streams through what it reads instead of stepping over
+  // what it does not:
+  //   - the objects' vertices, which only a zoom or a change of the points
+  //     reads (a paint after a turn reads the objects alone), and
+  //   - the sphere's picked earth coordinates, which every paint reads, in
+  //     layer order.
+  std::pmr::memory_resource& VertexMemory() { return vertexArena_; }
+  std::pmr::memory_resource& KeptMemory() { return keptArena_; }
+  const TLayerArena& VertexArena() const { return vertexArena_; }
+  const TLayerArena& KeptArena() const { return keptArena_; }
 
   std::string Name;      // display name
   std::string FileName;  // as passed to LoadFromFile
@@ -94,7 +106,9 @@ class TGlobeLayer {
   void ReadBlocks(TGlobeReader& reader);
 
   TGlobeEngine* globe_;
-  TLayerArena arena_;  // before what lives in it, which goes first
+  TLayerArena arena_;  // before what lives in them, which goes first
+  TLayerArena vertexArena_;
+  TLayerArena keptArena_;
   std::vector<std::unique_ptr<TGlobeObject>> objects_;
   std::vector<std::unique_ptr<TGlobeAttribute>> attributes_;
 };

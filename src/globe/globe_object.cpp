@@ -83,5 +83,7 @@ void TGlobeObject::SetSelected(bool value) {
 int TGlobeObject::Index() const { return Layer->IndexOfObject(this); }
 
 std::pmr::memory_resource& TGlobeObject::Memory() const { return Layer->Memory(); }
+std::pmr::memory_resource& TGlobeObject::VertexMemory() const { return Layer->VertexMemory(); }
+std::pmr::memory_resource& TGlobeObject::KeptMemory() const { return Layer->KeptMemory(); }
 
 }  // namespace meridex

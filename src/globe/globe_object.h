@@ -54,8 +54,11 @@ class TGlobeObject : public TGlobePersistant {
   bool Selected() const { return (ObjectState & OS_SELECTED) != 0; }
   // Position in the layer's object list.
   int Index() const;
-  // Where the object's point lists come from: its layer's memory.
+  // Its layer's memories (see TGlobeLayer): for what the object keeps, for
+  // its vertices, and for the sphere's picked earth coordinates.
   std::pmr::memory_resource& Memory() const;
+  std::pmr::memory_resource& VertexMemory() const;
+  std::pmr::memory_resource& KeptMemory() const;
 
   std::uint8_t ObjectState = OS_RECALC_EXTENT;
   std::string Title;  // at most 64 characters

@@ -30,8 +30,8 @@ class TGlobePolyLine : public TGlobeObject {
   // What a paint reads first, near the object's start.
   TGlobePen* Pen = nullptr;
   std::uint8_t ClipCode = 0;  // edges to clip against, from the last visibility test
-  TProjectionCache ProjectionCache{Memory()};
-  TLLPointList Points{Memory()};
+  TProjectionCache ProjectionCache{Memory(), KeptMemory()};
+  TLLPointList Points{VertexMemory()};
 
  private:
   struct TBox {

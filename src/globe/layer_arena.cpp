@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <new>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -103,6 +104,14 @@ void TLayerArena::do_deallocate(void* p, std::size_t bytes, std::size_t alignmen
   *static_cast<void**>(p) = free_[sizeClass];
   free_[sizeClass] = p;
   POISON(p, sizeof(void*));
+}
+
+bool TLayerArena::Holds(const void* p) const {
+  const auto at = reinterpret_cast<std::uintptr_t>(p);
+  return std::any_of(chunks_.begin(), chunks_.end(), [at](const TChunk& chunk) {
+    const auto start = reinterpret_cast<std::uintptr_t>(chunk.memory);
+    return at >= start && at - start < chunk.bytes;
+  });
 }
 
 void TLayerArena::Reset() {

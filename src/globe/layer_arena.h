@@ -43,6 +43,8 @@ class TLayerArena final : public std::pmr::memory_resource {
   std::size_t BlocksInUse() const { return inUse_; }
   // Bytes held in chunks (not counting blocks taken from the heap directly).
   std::size_t ChunkBytes() const { return chunkBytes_; }
+  // Whether p lies in one of the chunks.
+  bool Holds(const void* p) const;
   // Gives every chunk back and starts afresh, so that the next blocks lie in
   // the order they are asked for again; does nothing while blocks are in use.
   void Reset();

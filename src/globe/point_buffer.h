@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "globe/globe_types.h"
+#include "globe/ll_point_list.h"
 
 namespace meridex {
 
@@ -36,6 +37,9 @@ class TPointBuffers {
 
   std::vector<TLLPoint> Points;
   std::vector<TLLPoint> Clip;
+  // Where the sphere gathers the earth coordinates of the vertices it picks
+  // before an object keeps them; grown as needed.
+  std::vector<T3DPoint> Picks;
 
  private:
   static std::size_t Grown(std::size_t have, std::size_t need) {

@@ -56,19 +56,21 @@ struct TRectMemo {
 
 // What a globe object keeps of its projections between paints.
 struct TProjectionCache {
-  // Everything below comes from memory (an object's from its layer's).
+  // Everything below comes from memory (an object's from its layer's),
+  // except the picked points, which come from kept (its layer's kept memory).
   TProjectionCache() = default;
-  explicit TProjectionCache(std::pmr::memory_resource& memory)
+  TProjectionCache(std::pmr::memory_resource& memory, std::pmr::memory_resource& kept)
       : Earth(&memory),
         EarthMade(&memory),
         MercatorLatitudes(&memory),
         MercatorHeights(&memory),
-        Spare(&memory) {}
-  std::pmr::memory_resource& Memory() const { return *Spare.get_allocator().resource(); }
+        Spare(&kept) {}
+  std::pmr::memory_resource& KeptMemory() const { return *Spare.get_allocator().resource(); }
 
   // The sphere's earth coordinates of the vertices the zoom keeps (one per
-  // pixel step). Made at the first spherical projection; the object
-  // discards it when it must be projected afresh (after a zoom).
+  // pixel step), exactly as many as were picked. Made at the first
+  // spherical projection; the object discards it when it must be projected
+  // afresh (after a zoom).
   std::optional<TWorld3DPrjData> Decimated;  // in place: one pointer fewer to follow
   // For the sphere's visibility test of the extent (beside the above: each
   // paint reads both).

@@ -232,7 +232,7 @@ int TSphericalPrj::ProjectOutline() {
   return 90;
 }
 
-void TSphericalPrj::BuildCache(const TLLPointList& list, TProjectionCache& cache) const {
+void TSphericalPrj::BuildCache(const TLLPointList& list, TProjectionCache& cache) {
   const std::int32_t count = list.Count();
   const TLLPoint* points = list.Points();
   std::pmr::vector<T3DPoint>& earth = cache.Earth;
@@ -242,11 +242,11 @@ void TSphericalPrj::BuildCache(const TLLPointList& list, TProjectionCache& cache
     made.assign((static_cast<std::size_t>(count) + 63) / 64, 0);  // none made yet
     cache.EarthVersion = list.Version();
   }
-  cache.Decimated.emplace(0, cache.Memory());
-  std::pmr::vector<T3DPoint>& out = cache.Decimated->Points;
-  out = std::move(cache.Spare);
-  out.clear();
-  out.reserve(static_cast<std::size_t>(count));
+  // Gathered here first, so that the object keeps no more room than it
+  // needs: then the kept points of a layer lie close together.
+  std::vector<T3DPoint>& picks = Buffers().Picks;
+  if (picks.size() < static_cast<std::size_t>(count)) picks.resize(static_cast<std::size_t>(count));
+  std::size_t kept = 0;
   // The vertices the zoom keeps (one per pixel step), picked a block at a
   // time without a branch (about every other vertex goes either way), then
   // their earth coordinates from the kept ones.
@@ -298,10 +298,17 @@ void TSphericalPrj::BuildCache(const TLLPointList& list, TProjectionCache& cache
         earth[v] = {Round32(e.x), Round32(e.y), Round32(e.z)};
         word |= bit;
       }
-      out.push_back(earth[v]);
+      picks[kept++] = earth[v];
     }
   }
-  cache.Decimated->Count = cache.Decimated->Capacity = static_cast<std::int32_t>(out.size());
+  // The storage of the last picks serves again when they fit in it.
+  std::pmr::vector<T3DPoint> out = std::move(cache.Spare);
+  if (out.capacity() < kept) out = std::pmr::vector<T3DPoint>(out.get_allocator());
+  out.reserve(kept);
+  out.assign(picks.begin(), picks.begin() + static_cast<std::ptrdiff_t>(kept));
+  cache.Decimated.emplace(0, cache.KeptMemory());
+  cache.Decimated->Points = std::move(out);
+  cache.Decimated->Count = cache.Decimated->Capacity = static_cast<std::int32_t>(kept);
 }
 
 namespace {

@@ -37,7 +37,7 @@ class TSphericalPrj : public TPrjModel {
   long double RadiusPixels = 0;
 
  private:
-  void BuildCache(const TLLPointList& list, TProjectionCache& cache) const;
+  void BuildCache(const TLLPointList& list, TProjectionCache& cache);
   // LLToXY from the sines and cosines of the longitude and latitude.
   bool Project(long double sinLon, long double cosLon, long double sinLat, long double cosLat,
                int index);

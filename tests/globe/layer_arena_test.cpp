@@ -105,30 +105,57 @@ class LayerMemoryTest : public ::testing::Test {
   TGlobeLayer& layer = globe.AddLayer("shapes");
 };
 
-TEST_F(LayerMemoryTest, ObjectsAndTheirPointsLieInTheLayerInTheOrderMade) {
-  const TLayerArena& arena = layer.Arena();
+TEST_F(LayerMemoryTest, ObjectsVerticesAndKeptPointsEachLieApartInTheOrderMade) {
+  const TLayerArena& objects = layer.Arena();
+  const TLayerArena& vertices = layer.VertexArena();
+  const TLayerArena& kept = layer.KeptArena();
   TGlobePolygon* a = Shape(100);
   auto* label = CreateIn<TGlobeText>(layer);
   TGlobePolygon* b = Shape(20);
-  EXPECT_LT(Address(a), Address(a->Points.Points()));
-  EXPECT_LT(Address(a->Points.Points()), Address(label));
+  for (const void* object : {static_cast<const void*>(a), static_cast<const void*>(label),
+                             static_cast<const void*>(b)}) {
+    EXPECT_TRUE(objects.Holds(object));
+    EXPECT_FALSE(vertices.Holds(object));
+  }
+  EXPECT_LT(Address(a), Address(label));
   EXPECT_LT(Address(label), Address(b));
-  EXPECT_LT(Address(b), Address(b->Points.Points()));
-  // Everything lies within the arena's one chunk.
-  EXPECT_LT(Address(b->Points.Points()) - Address(a), arena.ChunkBytes());
-  const std::size_t inUse = arena.BlocksInUse();
-  EXPECT_GE(inUse, 5u);  // three objects, two point arrays
+  // The objects follow one another, not stepping over their vertices.
+  EXPECT_LT(Address(b) - Address(a), 4 * sizeof(TGlobePolygon));
+  EXPECT_TRUE(vertices.Holds(a->Points.Points()));
+  EXPECT_TRUE(vertices.Holds(b->Points.Points()));
+  EXPECT_LT(Address(a->Points.Points()), Address(b->Points.Points()));
+  const std::size_t inUse = objects.BlocksInUse();
+  EXPECT_GE(inUse, 3u);
+  EXPECT_EQ(kept.BlocksInUse(), 0u);
 
-  // Drawing makes the kept earth coordinates there too, and a copy of a
-  // list lives apart from the layer: it outlasts the layer's Clear.
+  // Drawing keeps the picked earth coordinates in the kept memory, no more
+  // room than they need, one object's after the other's.
   globe.Redraw();
   globe.Paint();
-  EXPECT_GT(arena.BlocksInUse(), inUse);
+  ASSERT_TRUE(a->ProjectionCache.Decimated);
+  ASSERT_TRUE(b->ProjectionCache.Decimated);
+  const std::pmr::vector<T3DPoint>& keptA = a->ProjectionCache.Decimated->Points;
+  const std::pmr::vector<T3DPoint>& keptB = b->ProjectionCache.Decimated->Points;
+  ASSERT_FALSE(keptA.empty());
+  EXPECT_EQ(keptA.capacity(), keptA.size());
+  EXPECT_EQ(keptB.capacity(), keptB.size());
+  EXPECT_TRUE(kept.Holds(keptA.data()));
+  EXPECT_TRUE(kept.Holds(keptB.data()));
+  EXPECT_GT(Address(keptB.data()), Address(keptA.data()));
+  const std::size_t bytesA = keptA.size() * sizeof(T3DPoint);
+  EXPECT_LE(Address(keptB.data()) - Address(keptA.data()),
+            TLayerArena::ClassBytes(TLayerArena::ClassOf(bytesA)) + 16);  // an ASan fence
+  EXPECT_GT(objects.BlocksInUse(), inUse);  // the earth coordinates of every vertex
+
+  // A copy of a list, and a list moved out, live apart from the layer: they
+  // outlast its Clear, which gives all three memories back.
   const TLLPointList copy = a->Points;
   const TLLPointList moved = std::move(b->Points);
   layer.Clear();
-  EXPECT_EQ(arena.BlocksInUse(), 0u);
-  EXPECT_EQ(arena.ChunkBytes(), 0u);
+  for (const TLayerArena* arena : {&objects, &vertices, &kept}) {
+    EXPECT_EQ(arena->BlocksInUse(), 0u);
+    EXPECT_EQ(arena->ChunkBytes(), 0u);
+  }
   ASSERT_EQ(copy.Count(), 100);
   EXPECT_EQ(copy.Get(99), (TLLPoint{99'000'000, 29'700'000}));
   ASSERT_EQ(moved.Count(), 20);
