@@ -68,9 +68,10 @@ struct TProjectionCache {
   std::pmr::memory_resource& KeptMemory() const { return *Spare.get_allocator().resource(); }
 
   // The sphere's earth coordinates of the vertices the zoom keeps (one per
-  // pixel step), exactly as many as were picked. Made at the first
-  // spherical projection; the object discards it when it must be projected
-  // afresh (after a zoom).
+  // pixel step). Made at the first spherical projection, in storage just
+  // large enough for them (or in the storage of the last picks, when they
+  // fit); the object discards it when it must be projected afresh (after a
+  // zoom).
   std::optional<TWorld3DPrjData> Decimated;  // in place: one pointer fewer to follow
   // For the sphere's visibility test of the extent (beside the above: each
   // paint reads both).
