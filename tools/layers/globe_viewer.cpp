@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMainWindow>
+#include <QScreen>
 #include <QString>
 #include <fstream>
 #include <iostream>
@@ -57,7 +58,10 @@ class TViewer : public QMainWindow {
     globe_->MouseRotateButton = TGlobeMouseButton::mzbLeft;
     globe_->OnMouseMove = [this](TShiftState, int x, int y) { ShowPosition(x, y); };
     globe_->OnSelected = [this] { ShowPosition(lastX_, lastY_); };
-    resize(800, 600);
+    // 800 x 600, or less where the screen (at a large scale factor) is
+    // smaller, so that the frame and title stay on screen.
+    const QSize room = screen()->availableGeometry().size() * 0.9;
+    resize(QSize(800, 600).boundedTo(room));
   }
   TGlobe& Globe() { return *globe_; }
 
