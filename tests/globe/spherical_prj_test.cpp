@@ -295,6 +295,35 @@ TEST(SphereCache, ADistanceThatDoublesRoundUpToOnePixelFollowsExtendedPrecision)
   }
 }
 
+// Offsets made of two large products that nearly cancel: the doubles'
+// error (about 2^-24 pixels) is far larger than how far each step lies from
+// one pixel (2^-30), so no distance may be decided from them: the band
+// around one pixel must grow with the error the view allows.
+TEST(SphereCache, StepsThatLargeProductsMakeAHairOffOnePixelFollowExtendedPrecision) {
+  test::FakeProjectionHost host;
+  TSphericalPrj prj(host);
+  prj.SetView(0, 0, 1.0L / 5400000, 0);
+  for (const long double hair : {0x1p-30L, -0x1p-30L}) {
+    const long double s = (1 + hair) / 3;  // three units a hair off one pixel
+    prj.SetViewMatrix({s, -s, 0, 0, s, -s, -1, 0, 0});
+    prj.RadiusPixels = 1000;
+    std::vector<T3DPoint> alongX, alongY;
+    // Each point's products a different pair, so that their roundings do
+    // not cancel from point to point.
+    for (int i = 0; i < 60; ++i) {
+      const std::int32_t far = (1 << 30) + 1 + 104729 * i;
+      alongX.push_back({far + 3 * i, far, far});
+      alongY.push_back({far, far, far - 3 * i});
+    }
+    for (const auto& points : {alongX, alongY}) {
+      ExpectSameAsPlain(prj, points);
+      // A hair over one pixel keeps every point, a hair under every other.
+      TProjectionCache cache = CacheOf(points);
+      EXPECT_EQ(prj.ProjectPointList(TLLPointList(), cache), hair > 0 ? 60 : 30);
+    }
+  }
+}
+
 TEST(SphereCache, RandomViewsAndCoastlinesFollowExtendedPrecision) {
   test::FakeProjectionHost host;
   TSphericalPrj prj(host);
