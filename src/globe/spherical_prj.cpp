@@ -403,11 +403,13 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, const
   // doubles are within the same error, and 2^-38 covers the rounding of the
   // subtraction for distances up to 3 pixels; beyond, nothing is near one).
   const double stepX = 2 * errX + 0x1p-38, stepY = 2 * errY + 0x1p-38;
-  // The last point kept: exactly (lastX, lastY) when lastExact, else the
-  // extended product of point lastIndex.
+  // The last point kept, in extended precision: (lastX, lastY), unless it
+  // was kept by the doubles alone. Each point the doubles may keep notes its
+  // index where it would go (kept[n % 4]), and a point the extended
+  // arithmetic keeps notes -1 there: the last one kept is then told by
+  // kept[(n - 1) % 4] without a branch or a select in the loop.
   long double lastX = 2147483647.0L, lastY = 2147483647.0L;
-  bool lastExact = true;
-  std::int32_t lastIndex = 0;
+  std::int32_t kept[4] = {-1, -1, -1, -1};
   // The last point kept in doubles (x, y), within (errX, errY) of it: its
   // double product, or the nearest doubles of its extended value. Carried
   // along, so that no point waits for the last kept one to be multiplied
@@ -452,14 +454,12 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, const
           const __m128d keepB = Select(keepA, farAB, EitherLane(_mm_cmpge_pd(toB, one)));
           const int keptA = _mm_movemask_pd(keepA) & 1, keptB = _mm_movemask_pd(keepB) & 1;
           out[n] = {block.pixel[k].X, block.pixel[k].Y};
+          kept[n & 3] = j;
           n += keptA;
           out[n] = {block.pixel[k + 1].X, block.pixel[k + 1].Y};
+          kept[n & 3] = j + 1;
           n += keptB;
           last = Select(keepB, b, Select(keepA, a, last));
-          lastExact = lastExact & !(keptA | keptB);
-          // With masks: a branch here would guess wrong about every other pair.
-          const std::int32_t maskA = -keptA, maskB = -keptB;
-          lastIndex = ((j + 1) & maskB) | (~maskB & ((j & maskA) | (~maskA & lastIndex)));
           ++j;
           continue;
         }
@@ -468,20 +468,18 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, const
       const __m128d toA = distance(a);
       if ((_mm_movemask_pd(nearOne(toA)) == 0) & (block.sure[k] != 0)) [[likely]] {
         const __m128d keep = EitherLane(_mm_cmpge_pd(toA, one));
-        const int kept = _mm_movemask_pd(keep) & 1;
         out[n] = {block.pixel[k].X, block.pixel[k].Y};
-        n += kept;
+        kept[n & 3] = j;
+        n += _mm_movemask_pd(keep) & 1;
         last = Select(keep, a, last);
-        lastExact = lastExact & !kept;
-        const std::int32_t mask = -kept;
-        lastIndex = (j & mask) | (~mask & lastIndex);
         continue;
       }
     }
-    if (!lastExact) {
-      lastX = Dot(p[lastIndex], rowX);
-      lastY = Dot(p[lastIndex], rowY);
-      lastExact = true;
+    if (n > 0 && kept[(n - 1) & 3] >= 0) {
+      const T3DPoint& lastPoint = p[kept[(n - 1) & 3]];
+      lastX = Dot(lastPoint, rowX);
+      lastY = Dot(lastPoint, rowY);
+      kept[(n - 1) & 3] = -1;
     }
     long double fx = Dot(q, rowX), fy = Dot(q, rowY);
     if (Dot(q, rowDepth) >= 0) {
@@ -499,6 +497,7 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, const
       j += 32;
     }
     if (std::fabs(lastX - fx) < 1 && std::fabs(lastY - fy) < 1) continue;  // same pixel
+    kept[n & 3] = -1;
     out[n++] = {Wrap32(round(fx) + cx), Wrap32(round(fy) + cy)};
     lastX = fx;
     lastY = fy;
