@@ -275,13 +275,15 @@ void TGlobeLayer::Render() {
   bool allMade = false;
   if (IsDrawable()) {
     // Objects further on are fetched while this one is worked: the first
-    // lines of the one sixteen ahead, then, eight ahead, what that one will
-    // read (its kept points, found through the lines already fetched).
+    // lines of the one sixteen ahead (after a zoom, which reads more of each,
+    // a line's whole size), then, eight ahead, what that one will read (its
+    // kept points or vertices, found through the lines already fetched).
     constexpr std::size_t kAhead = 8;
+    const int farLines = viewChanged ? 9 : 5;
     for (std::size_t i = 0; i < objects_.size(); ++i) {
       if (i + 2 * kAhead < objects_.size()) {
         const char* far = reinterpret_cast<const char*>(objects_[i + 2 * kAhead].get());
-        for (int line = 0; line < 5; ++line) __builtin_prefetch(far + 64 * line);
+        for (int line = 0; line < farLines; ++line) __builtin_prefetch(far + 64 * line);
       }
       if (i + kAhead < objects_.size()) objects_[i + kAhead]->Prefetch(viewChanged);
       TGlobeObject& object = *objects_[i];

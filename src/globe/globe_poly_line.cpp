@@ -44,20 +44,40 @@ bool TGlobePolyLine::CalcVisible() {
   return Globe().PrjModel().RectVisibleKept(Extent, ClipCode, ProjectionCache.Extent);
 }
 
+namespace {
+
+// Up to the first kilobyte of bytes at data: most lines are shorter, and
+// the processor streams the rest of a longer one by itself.
+void FetchStart(const void* data, std::size_t bytes) {
+  const char* start = static_cast<const char*>(data);
+  bytes = std::min<std::size_t>(bytes, 1024);
+  for (std::size_t at = 0; at < bytes; at += 64) __builtin_prefetch(start + at);
+}
+
+}  // namespace
+
 void TGlobePolyLine::Prefetch(bool viewChanged) const {
   // The object up to its extent's corners, or all of it when its extent is
-  // to be made again; its kept points when it was on screen
-  // (an object seldom goes from the hidden side to the screen in one step).
+  // to be made again; and, when it was on screen (an object seldom goes from
+  // the hidden side to the screen in one step), what its projection reads:
+  // its kept points, or after a zoom, which picks its vertices again, the
+  // vertices and their earth coordinates.
   const char* from = reinterpret_cast<const char*>(this);
   const char* to = viewChanged ? from + sizeof(TGlobePolyLine)
                                : reinterpret_cast<const char*>(&ProjectionCache.Extent.Corners[4]);
   for (const char* line = from; line < to; line += 64) __builtin_prefetch(line);
-  if ((ObjectState & OS_ON_SCREEN) && ProjectionCache.Decimated) {
-    // Up to 1 KB: most lines keep fewer points; longer ones are streamed.
+  if (!(ObjectState & OS_ON_SCREEN)) return;
+  if (viewChanged) {
+    const auto count = static_cast<std::size_t>(Points.Count());
+    FetchStart(Points.Points(), count * sizeof(TLLPoint));
+    const TProjectionCache& cache = ProjectionCache;
+    if (cache.Earth.size() == count) {
+      FetchStart(cache.Earth.data(), count * sizeof(T3DPoint));
+      FetchStart(cache.EarthMade.data(), cache.EarthMade.size() * sizeof(std::uint64_t));
+    }
+  } else if (ProjectionCache.Decimated) {
     const std::pmr::vector<T3DPoint>& kept = ProjectionCache.Decimated->Points;
-    const char* start = reinterpret_cast<const char*>(kept.data());
-    const std::size_t bytes = std::min<std::size_t>(kept.size() * sizeof(T3DPoint), 1024);
-    for (std::size_t at = 0; at < bytes; at += 64) __builtin_prefetch(start + at);
+    FetchStart(kept.data(), kept.size() * sizeof(T3DPoint));
   }
 }
 
