@@ -275,9 +275,10 @@ void TGlobeLayer::Render() {
   bool allMade = false;
   if (IsDrawable()) {
     // Objects further on are fetched while this one is worked: the first
-    // lines of the one sixteen ahead (after a zoom, which reads more of each,
-    // a line's whole size), then, eight ahead, what that one will read (its
-    // kept points or vertices, found through the lines already fetched).
+    // cache lines of the one sixteen ahead (after a zoom, which reads more
+    // of each object, as many as a filled shape takes), then, eight ahead,
+    // what that one will read (its kept points or vertices, found through
+    // the lines already fetched).
     constexpr std::size_t kAhead = 8;
     const int farLines = viewChanged ? 9 : 5;
     for (std::size_t i = 0; i < objects_.size(); ++i) {

@@ -407,7 +407,8 @@ int ProjectCache(const T3DPoint* p, std::int32_t count, const TMatrix3& m, const
   // was kept by the doubles alone. Each point the doubles may keep notes its
   // index where it would go (kept[n % 4]), and a point the extended
   // arithmetic keeps notes -1 there: the last one kept is then told by
-  // kept[(n - 1) % 4] without a branch or a select in the loop.
+  // kept[(n - 1) % 4] without a branch or a select in the loop. (A step
+  // notes at n and n + 1 at most, so four entries never lose that one.)
   long double lastX = 2147483647.0L, lastY = 2147483647.0L;
   std::int32_t kept[4] = {-1, -1, -1, -1};
   // The last point kept in doubles (x, y), within (errX, errY) of it: its
